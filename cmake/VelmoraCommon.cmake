@@ -1,0 +1,25 @@
+# Settings every target of the project shares: language level, warnings and Qt strictness.
+add_library(velmora_common INTERFACE)
+target_compile_features(velmora_common INTERFACE cxx_std_20)
+target_compile_options(velmora_common INTERFACE
+    -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Wshadow
+    $<$<BOOL:${VELMORA_WERROR}>:-Werror>)
+target_compile_definitions(velmora_common INTERFACE
+    QT_NO_CONTEXTLESS_CONNECT QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+
+# add_velmora_test(name SOURCES ... LIBS ... [UI])
+# One GoogleTest executable registered with CTest; UI tests run on the offscreen platform.
+function(add_velmora_test name)
+    cmake_parse_arguments(ARG "UI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE velmora_common velmora_test_support ${ARG_LIBS})
+    if(ARG_UI)
+        target_link_libraries(${name} PRIVATE velmora_ui_test_main)
+        gtest_discover_tests(${name}
+            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ui
+            DISCOVERY_TIMEOUT 30)
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+    endif()
+endfunction()

@@ -1,0 +1,40 @@
+#include "app/run_time.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/ini_file.h"
+#include "app/number_text.h"
+#include "platform/code_page.h"
+
+namespace velmora {
+
+namespace {
+const Text& StartSection()
+{
+    static const Text section = LocalFromUtf8("启动项");
+    return section;
+}
+
+const Text& RunTimeKey()
+{
+    static const Text key = LocalFromUtf8("启动时间");
+    return key;
+}
+} // namespace
+
+std::int32_t ReadStoredRunSeconds(const FileSystem& files, const std::filesystem::path& settingsFile)
+{
+    return TextToInt(IniRead(files, settingsFile, StartSection(), RunTimeKey()));
+}
+
+bool SaveRunTime(FileSystem& files, const std::filesystem::path& settingsFile, const ScheduleState& schedule)
+{
+    // Added as doubles, so that two counts near the 32-bit limit cannot overflow.
+    const double total = static_cast<double>(schedule.storedRunSeconds) + schedule.sessionSeconds;
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.0f", std::trunc(total));
+    return IniWrite(files, settingsFile, StartSection(), RunTimeKey(), digits);
+}
+
+} // namespace velmora

@@ -1,0 +1,311 @@
+#include "platform/linux/linux_file_system.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+/// Owns one file descriptor and closes it when it goes out of scope.
+class UniqueFd
+{
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) noexcept : m_fd(fd) {}
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd(UniqueFd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
+    ~UniqueFd() { Reset(); }
+
+    int Get() const noexcept { return m_fd; }
+    bool Valid() const noexcept { return m_fd >= 0; }
+
+    /// Closes the descriptor and reports whether close() succeeded (it can report a deferred
+    /// write error). Linux releases the descriptor even when close() fails, so it is never retried.
+    bool Close() noexcept
+    {
+        if (m_fd < 0) {
+            return true;
+        }
+        const int result = ::close(std::exchange(m_fd, -1));
+        return result == 0 || errno == EINTR;
+    }
+
+private:
+    void Reset() noexcept
+    {
+        if (m_fd >= 0) {
+            ::close(std::exchange(m_fd, -1));
+        }
+    }
+
+    int m_fd = -1;
+};
+
+/// Removes a file when it goes out of scope, unless released.
+class RemoveOnExit
+{
+public:
+    explicit RemoveOnExit(std::string path) : m_path(std::move(path)) {}
+    RemoveOnExit(const RemoveOnExit&) = delete;
+    RemoveOnExit& operator=(const RemoveOnExit&) = delete;
+    ~RemoveOnExit()
+    {
+        if (m_armed) {
+            ::unlink(m_path.c_str());
+        }
+    }
+    void Release() noexcept { m_armed = false; }
+
+private:
+    std::string m_path;
+    bool m_armed = true;
+};
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0)
+{
+    int fd = -1;
+    do {
+        fd = ::open(path, flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    const char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) { // no progress and no error: treat as a full device
+            errno = ENOSPC;
+            return false;
+        }
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool FsyncRetrying(int fd)
+{
+    int result = -1;
+    do {
+        result = ::fsync(fd);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+/// Six random letters and digits for a temporary file name (as mkstemp uses).
+std::string RandomSuffix(std::uint64_t& state)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uint64_t random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
+        // No entropy available: a generator seeded by time and process id is unique enough
+        // because O_EXCL catches every collision.
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        random = state ^ static_cast<std::uint64_t>(::clock());
+    }
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix += kLetters[random % (sizeof kLetters - 1)];
+        random /= sizeof kLetters - 1;
+    }
+    return suffix;
+}
+
+/// Creates a new, unique temporary file in folder with the given creation mode (which the umask
+/// and the folder's default ACL filter, as for any newly created file).
+UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::string& tempPath)
+{
+    std::uint64_t state =
+        static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(::time(nullptr));
+    // Hidden and recognisable; short so that it stays within NAME_MAX whatever the target's name.
+    const std::string prefix = (folder.empty() ? std::string{} : folder.native() + '/') + ".velmora-tmp-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = prefix + RandomSuffix(state);
+        const int fd = OpenRetrying(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd >= 0) {
+            tempPath = std::move(candidate);
+            return UniqueFd(fd);
+        }
+        if (errno != EEXIST) {
+            return UniqueFd();
+        }
+    }
+    return UniqueFd();
+}
+
+/// The file that a write to path replaces: a symbolic link is followed to the file it names,
+/// so that a linked settings file stays linked and its target gets the new content.
+std::filesystem::path ResolveTarget(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) {
+        std::filesystem::path resolved = std::filesystem::canonical(file, error);
+        if (!error) {
+            return resolved;
+        }
+    }
+    return file;
+}
+
+bool SyncFolder(const std::filesystem::path& folder)
+{
+    UniqueFd fd(OpenRetrying(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.Valid() && FsyncRetrying(fd.Get());
+}
+
+bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view bytes)
+{
+    if (file.empty() || !file.has_filename()) {
+        return false;
+    }
+    const std::filesystem::path target = ResolveTarget(file);
+    const std::filesystem::path folder = target.parent_path();
+
+    // A new file gets 0666 less the umask, as any newly created file. A replaced file keeps its
+    // permission bits (and, where allowed, its owner); until they are applied the temporary file
+    // is private, so that nobody can open it in between with wider rights.
+    struct stat old
+    {};
+    const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
+    std::string tempPath;
+    UniqueFd fd = CreateTemporary(folder, replacesFile ? 0600 : 0666, tempPath);
+    if (!fd.Valid()) {
+        return false;
+    }
+    RemoveOnExit removeTemp(tempPath);
+
+    if (replacesFile) {
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
+                // Only root (or a change of group) may do this; otherwise the writer owns it.
+            }
+        }
+        if (::fchmod(fd.Get(), old.st_mode & 0777) != 0) {
+            return false;
+        }
+    }
+
+    if (!WriteAll(fd.Get(), bytes) || !FsyncRetrying(fd.Get()) || !fd.Close()) {
+        return false;
+    }
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        return false;
+    }
+    removeTemp.Release();
+    // Make the rename itself durable; the content is already complete either way.
+    SyncFolder(folder);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path& file) const
+{
+    try {
+        if (file.empty()) {
+            return std::nullopt;
+        }
+        // O_NONBLOCK keeps a FIFO without writer from blocking the open; it is switched off again
+        // below so that reads behave normally.
+        UniqueFd fd(OpenRetrying(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        if (!fd.Valid()) {
+            return std::nullopt;
+        }
+        struct stat info
+        {};
+        if (::fstat(fd.Get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+            return std::nullopt;
+        }
+        const int flags = ::fcntl(fd.Get(), F_GETFL);
+        if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            return std::nullopt;
+        }
+
+        std::string content;
+        if (S_ISREG(info.st_mode) && info.st_size > 0) {
+            content.reserve(static_cast<std::size_t>(info.st_size));
+        }
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+            if (got < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return std::nullopt;
+            }
+            if (got == 0) {
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(got));
+        }
+        return content;
+    } catch (...) { // std::bad_alloc, std::length_error
+        return std::nullopt;
+    }
+}
+
+bool LinuxFileSystem::WriteFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    try {
+        return WriteFileUnchecked(file, bytes);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool LinuxFileSystem::IsFolder(const std::filesystem::path& path) const
+{
+    if (path.empty()) {
+        return false;
+    }
+    struct stat info
+    {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool LinuxFileSystem::EnsureFolder(const std::filesystem::path& path)
+{
+    try {
+        if (path.empty()) {
+            return false;
+        }
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        // The result of create_directories is not trusted on its own (a trailing separator or a
+        // folder created meanwhile by someone else): what counts is that the folder exists now.
+        return IsFolder(path);
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,60 @@
+#include "platform/code_page.h"
+
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+struct CodePageCase
+{
+    const char* utf8;
+    std::string local;
+};
+
+// Bytes as Windows writes them for code page 936.
+const CodePageCase kUtf8ToLocal[] = {
+    {"", ""},
+    {"abc", "abc"},
+    {"百度", "\xB0\xD9\xB6\xC8"},
+    {"启动项", "\xC6\xF4\xB6\xAF\xCF\xEE"},
+    {"\xE2\x82\xAC", "\x80"}, // the euro sign has a single byte of its own
+    {"\xC2\xB2", "2"},        // best fit: superscript two
+    {"\xE0\xB8\x81x", "?x"},  // a Thai letter the code page lacks
+    {"a\xFF"
+     "b",
+     "a?b"},                                          // malformed UTF-8
+    {"\xEF\xBC\x91\xEF\xBC\x92", "\xA3\xB1\xA3\xB2"}, // full-width digits
+};
+
+TEST(CodePage, ConvertsUtf8ToCodePage936AsWindowsDoes)
+{
+    for (const auto& c : kUtf8ToLocal)
+        EXPECT_EQ(LocalFromUtf8(c.utf8), c.local) << c.utf8;
+}
+
+TEST(CodePage, ReadsCodePage936BackToUnicode)
+{
+    EXPECT_EQ(Utf8FromLocal("\xB0\xD9\xB6\xC8"), "百度");
+    EXPECT_EQ(Utf16FromLocal("\xC6\xF4\xB6\xAF"), u"启动");
+    EXPECT_EQ(Utf8FromLocal(""), "");
+}
+
+TEST(CodePage, RoundTripsEveryCharacterTheCodePageHas)
+{
+    const std::u16string text = u"定时关机 批量操作 备忘笔记 ．１２３ａｂｃ　天时分秒年月日";
+    EXPECT_EQ(Utf16FromLocal(LocalFromUtf16(text)), text);
+}
+
+TEST(CodePage, WorksOnOtherThreadsToo)
+{
+    std::string fromThread;
+    std::thread worker([&fromThread] { fromThread = LocalFromUtf8("百度"); });
+    worker.join();
+    EXPECT_EQ(fromThread, "\xB0\xD9\xB6\xC8");
+}
+
+} // namespace
+} // namespace velmora
