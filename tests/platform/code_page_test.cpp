@@ -48,6 +48,39 @@ TEST(CodePage, RoundTripsEveryCharacterTheCodePageHas)
     EXPECT_EQ(Utf16FromLocal(LocalFromUtf16(text)), text);
 }
 
+TEST(CodePage, StoredTextKeepsCharactersTheCodePageLacks)
+{
+    struct Case
+    {
+        const char16_t* text;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {u"", ""},
+        {u"备忘，a=b", "\xB1\xB8\xCD\xFC\xA3\xAC"
+                       "a=b"}, // as code page 936 writes it
+        {u"\u20AC", "\x80"},
+        {u"\U0001F600", "\x94\x39\xFC\x36"},           // an emoji: GB18030 four bytes
+        {u"\u00B2", "\x81\x30\x85\x35"},               // kept exactly instead of the best fit '2'
+        {u"\u0E01\u5907", "\x81\x32\xCE\x39\xB1\xB8"}, // a Thai letter, then a Chinese one
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StoredFromUtf16(c.text), c.stored) << Utf8FromLocal(c.stored);
+        EXPECT_EQ(Utf16FromStored(c.stored), c.text) << Utf8FromLocal(c.stored);
+    }
+}
+
+TEST(CodePage, ReadsStoredTextSteppingOverDoubleByteCharacters)
+{
+    // Read from its second byte, "\xA1\xB0" "1\xB0" "1" would look like a four-byte sequence.
+    EXPECT_EQ(Utf16FromStored("\xA1\xB0"
+                              "1\xB0"
+                              "1")
+                  .substr(0, 2),
+              u"\u201C1");
+    EXPECT_EQ(Utf16FromStored("plain \xB1\xB8\xCD\xFC"), u"plain 备忘");
+}
+
 TEST(CodePage, WorksOnOtherThreadsToo)
 {
     std::string fromThread;

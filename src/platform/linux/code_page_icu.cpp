@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
 
 #include "platform/code_page.h"
@@ -31,6 +32,70 @@ ConverterPtr OpenCodePage936()
 UConverter* CodePage936()
 {
     thread_local ConverterPtr converter = OpenCodePage936();
+    ucnv_reset(converter.get());
+    return converter.get();
+}
+
+ConverterPtr OpenConverter(const char* name)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    ConverterPtr converter(ucnv_open(name, &status));
+    return U_FAILURE(status) ? nullptr : std::move(converter);
+}
+
+UConverter* Gb18030()
+{
+    thread_local ConverterPtr converter = OpenConverter("gb18030");
+    ucnv_reset(converter.get());
+    return converter.get();
+}
+
+bool IsFourByteSequence(std::string_view bytes, std::size_t at)
+{
+    const auto byte = [&](std::size_t offset) { return static_cast<unsigned char>(bytes[at + offset]); };
+    const auto isLead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
+    const auto isDigit = [](unsigned char b) { return b >= 0x30 && b <= 0x39; };
+    return at + 4 <= bytes.size() && isLead(byte(0)) && isDigit(byte(1)) && isLead(byte(2)) && isDigit(byte(3));
+}
+
+std::string Gb18030FromUtf16(std::u16string_view utf16)
+{
+    char bytes[8];
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written =
+        ucnv_fromUChars(Gb18030(), bytes, sizeof bytes, utf16.data(), static_cast<int32_t>(utf16.size()), &status);
+    return U_FAILURE(status) ? std::string() : std::string(bytes, static_cast<std::size_t>(written));
+}
+
+// Called by the exact converter for each character code page 936 cannot map without best fit.
+void WriteUnmappedCharacter(const void* /*context*/, UConverterFromUnicodeArgs* args, const UChar* codeUnits,
+                            int32_t length, UChar32 /*codePoint*/, UConverterCallbackReason reason, UErrorCode* error)
+{
+    if (reason != UCNV_UNASSIGNED && reason != UCNV_ILLEGAL && reason != UCNV_IRREGULAR)
+        return;
+    const std::u16string_view character(codeUnits, static_cast<std::size_t>(length));
+    std::string bytes = reason == UCNV_UNASSIGNED ? Gb18030FromUtf16(character) : std::string();
+    // Only four-byte sequences can be told apart from code page 936 when read back; the few
+    // characters GB18030 writes in two bytes keep the code page's best fit.
+    if (!IsFourByteSequence(bytes, 0))
+        bytes = reason == UCNV_UNASSIGNED ? LocalFromUtf16(character) : std::string("?");
+    *error = U_ZERO_ERROR;
+    ucnv_cbFromUWriteBytes(args, bytes.data(), static_cast<int32_t>(bytes.size()), 0, error);
+}
+
+ConverterPtr OpenExactCodePage936()
+{
+    ConverterPtr converter = OpenConverter("windows-936-2000");
+    if (converter == nullptr)
+        return nullptr;
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_setFromUCallBack(converter.get(), WriteUnmappedCharacter, nullptr, nullptr, nullptr, &status);
+    return U_FAILURE(status) ? nullptr : std::move(converter);
+}
+
+UConverter* ExactCodePage936()
+{
+    thread_local ConverterPtr converter = OpenExactCodePage936();
     ucnv_reset(converter.get());
     return converter.get();
 }
@@ -101,6 +166,47 @@ std::string Utf8FromLocal(std::string_view local)
         return {};
     utf8.resize(static_cast<std::size_t>(length));
     return utf8;
+}
+
+std::string StoredFromUtf16(std::u16string_view utf16)
+{
+    UConverter* converter = ExactCodePage936();
+    if (utf16.empty() || converter == nullptr)
+        return {};
+    // Four bytes at most for each UTF-16 unit.
+    std::string stored(utf16.size() * 4, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written = ucnv_fromUChars(converter, stored.data(), static_cast<int32_t>(stored.size()), utf16.data(),
+                                            static_cast<int32_t>(utf16.size()), &status);
+    if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
+        return {};
+    stored.resize(static_cast<std::size_t>(written));
+    return stored;
+}
+
+std::u16string Utf16FromStored(std::string_view stored)
+{
+    std::u16string utf16;
+    std::size_t runStart = 0;
+    std::size_t at = 0;
+    while (at < stored.size()) {
+        if (IsFourByteSequence(stored, at)) {
+            utf16 += Utf16FromLocal(stored.substr(runStart, at - runStart));
+            UErrorCode status = U_ZERO_ERROR;
+            char16_t character[2];
+            const int32_t length = ucnv_toUChars(Gb18030(), character, 2, stored.data() + at, 4, &status);
+            if (U_SUCCESS(status) || status == U_STRING_NOT_TERMINATED_WARNING)
+                utf16.append(character, static_cast<std::size_t>(length));
+            at += 4;
+            runStart = at;
+            continue;
+        }
+        // Step over double-byte characters whole, so a trail byte never starts a sequence.
+        const auto byte = static_cast<unsigned char>(stored[at]);
+        at += byte >= 0x81 && byte <= 0xFE && at + 1 < stored.size() ? 2 : 1;
+    }
+    utf16 += Utf16FromLocal(stored.substr(runStart));
+    return utf16;
 }
 
 } // namespace velmora
