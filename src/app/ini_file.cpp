@@ -304,8 +304,12 @@ bool IniWrite(FileSystem& files, const std::filesystem::path& file, std::string_
     if (Trim(CutAtLineBreak(section)).empty() || Trim(CutAtLineBreak(key)).empty()) {
         return false;
     }
-    // A missing file counts as empty; it is created by the write.
+    // A missing file counts as empty; it is created by the write. One that exists but cannot be
+    // read is left alone rather than replaced by this single line.
     const std::optional<std::string> content = files.ReadFile(file);
+    if (!content && files.Exists(file)) {
+        return false;
+    }
     return files.WriteFile(file, IniAssign(content.value_or(std::string()), section, key, value));
 }
 

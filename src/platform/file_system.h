@@ -22,6 +22,9 @@ public:
     /// the old content stays and the result is false. Folders are not created.
     virtual bool WriteFile(const std::filesystem::path& file, std::string_view bytes) = 0;
 
+    /// True when something exists at the path, readable or not.
+    virtual bool Exists(const std::filesystem::path& path) const = 0;
+
     /// True when the path names an existing folder.
     virtual bool IsFolder(const std::filesystem::path& path) const = 0;
 

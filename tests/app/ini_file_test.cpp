@@ -300,6 +300,14 @@ TEST(IniWriteTest, AFailedWriteKeepsTheOldContentAndReturnsFalse)
     EXPECT_EQ(IniRead(files, kFile, "s", "k"), "old");
 }
 
+TEST(IniWriteTest, AFileThatExistsButCannotBeReadIsNotReplaced)
+{
+    FakeFileSystem files;
+    files.unreadable.insert(kFile);
+    EXPECT_FALSE(IniWrite(files, kFile, "s", "k", "v"));
+    EXPECT_EQ(files.writeCount, 0);
+}
+
 TEST(IniWriteTest, AnEmptyNameWritesNothing)
 {
     FakeFileSystem files;

@@ -16,12 +16,14 @@ namespace velmora {
 /// Files live in `files` (path -> bytes) and folders in `folders`; paths are compared as written
 /// (a trailing separator is ignored). Reads and writes are counted. `failWrites` makes every
 /// write fail and keep the old content, as a full disk would. A write to a known folder fails
-/// too; otherwise folders are not checked, so a test does not have to create them.
+/// too; a file in `unreadable` exists but cannot be read. Otherwise folders are not checked, so a test does not have to
+/// create them.
 class FakeFileSystem final : public FileSystem
 {
 public:
     std::map<std::filesystem::path, std::string> files;
     std::set<std::filesystem::path> folders;
+    std::set<std::filesystem::path> unreadable; // exist, but every read fails
     mutable int readCount = 0;
     int writeCount = 0;
     bool failWrites = false;
@@ -44,6 +46,11 @@ public:
         }
         files[Key(file)] = std::string(bytes);
         return true;
+    }
+
+    bool Exists(const std::filesystem::path& path) const override
+    {
+        return files.contains(Key(path)) || folders.contains(Key(path)) || unreadable.contains(Key(path));
     }
 
     bool IsFolder(const std::filesystem::path& path) const override { return folders.contains(Key(path)); }

@@ -221,6 +221,17 @@ TEST_F(LinuxFileSystemTest, IsFolderIsTrueOnlyForExistingFolders)
     EXPECT_FALSE(m_files.IsFolder(Root() / "missing"));
 }
 
+TEST_F(LinuxFileSystemTest, ExistsForFilesFoldersAndDanglingLinks)
+{
+    PutFile(Root() / "file", "x");
+    fs::create_symlink("missing", Root() / "dangling");
+    EXPECT_TRUE(m_files.Exists(Root() / "file"));
+    EXPECT_TRUE(m_files.Exists(Root()));
+    EXPECT_TRUE(m_files.Exists(Root() / "dangling"));
+    EXPECT_FALSE(m_files.Exists(Root() / "missing"));
+    EXPECT_FALSE(m_files.Exists(fs::path()));
+}
+
 TEST_F(LinuxFileSystemTest, EnsureFolderCreatesEveryMissingFolder)
 {
     const fs::path folder = Root() / "a" / "b" / "Tarvik";

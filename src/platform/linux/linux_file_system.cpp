@@ -282,6 +282,13 @@ bool LinuxFileSystem::WriteFile(const std::filesystem::path& file, std::string_v
     }
 }
 
+bool LinuxFileSystem::Exists(const std::filesystem::path& path) const
+{
+    struct stat info
+    {};
+    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
 bool LinuxFileSystem::IsFolder(const std::filesystem::path& path) const
 {
     if (path.empty()) {
