@@ -2,10 +2,9 @@
 
 #include <QApplication>
 
-#include "app/desktop_browser.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
-#include "platform/system_services.h"
+#include "app/system_services_owner.h"
 
 namespace velmora {
 
@@ -14,11 +13,9 @@ int ProgramStart()
     // Everything the program shares lives here, so it is released by any way out of this
     // function.
     ProgramState state;
-    const std::unique_ptr<FileSystem> files = CreateSystemFileSystem();
-    const std::unique_ptr<Clock> clock = CreateSystemClock();
-    DesktopBrowser browser;
+    SystemServicesOwner services;
 
-    MainWindow window(state, Services{*files, *clock, browser});
+    MainWindow window(state, services.Get());
     // The program ends when its window does, through an exit command or a close.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });

@@ -1,0 +1,16 @@
+#include "app/system_services_owner.h"
+
+#include "platform/system_services.h"
+
+namespace velmora {
+
+SystemServicesOwner::SystemServicesOwner() : m_files(CreateSystemFileSystem()), m_clock(CreateSystemClock()) {}
+
+SystemServicesOwner::~SystemServicesOwner() = default;
+
+Services SystemServicesOwner::Get()
+{
+    return Services{*m_files, *m_clock, m_browser};
+}
+
+} // namespace velmora
