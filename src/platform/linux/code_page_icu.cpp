@@ -100,23 +100,26 @@ UConverter* ExactCodePage936()
     return converter.get();
 }
 
+std::string BytesFromUtf16(UConverter* converter, std::u16string_view utf16, std::size_t maxBytesPerUnit)
+{
+    if (utf16.empty() || converter == nullptr)
+        return {};
+    std::string bytes(utf16.size() * maxBytesPerUnit, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written = ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()), utf16.data(),
+                                            static_cast<int32_t>(utf16.size()), &status);
+    if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
+        return {};
+    bytes.resize(static_cast<std::size_t>(written));
+    return bytes;
+}
+
 } // namespace
 
 std::string LocalFromUtf16(std::u16string_view utf16)
 {
-    UConverter* converter = CodePage936();
-    if (utf16.empty() || converter == nullptr)
-        return {};
-    const auto length = static_cast<int32_t>(utf16.size());
     // A double-byte code page needs at most two bytes for each UTF-16 unit.
-    std::string local(utf16.size() * 2, '\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t written =
-        ucnv_fromUChars(converter, local.data(), static_cast<int32_t>(local.size()), utf16.data(), length, &status);
-    if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
-        return {};
-    local.resize(static_cast<std::size_t>(written));
-    return local;
+    return BytesFromUtf16(CodePage936(), utf16, 2);
 }
 
 std::u16string Utf16FromLocal(std::string_view local)
@@ -170,18 +173,7 @@ std::string Utf8FromLocal(std::string_view local)
 
 std::string StoredFromUtf16(std::u16string_view utf16)
 {
-    UConverter* converter = ExactCodePage936();
-    if (utf16.empty() || converter == nullptr)
-        return {};
-    // Four bytes at most for each UTF-16 unit.
-    std::string stored(utf16.size() * 4, '\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t written = ucnv_fromUChars(converter, stored.data(), static_cast<int32_t>(stored.size()), utf16.data(),
-                                            static_cast<int32_t>(utf16.size()), &status);
-    if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
-        return {};
-    stored.resize(static_cast<std::size_t>(written));
-    return stored;
+    return BytesFromUtf16(ExactCodePage936(), utf16, 4);
 }
 
 std::u16string Utf16FromStored(std::string_view stored)
