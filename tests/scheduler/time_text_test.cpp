@@ -60,7 +60,7 @@ const DurationCase kDurations[] = {
     {std::int64_t{-2147483647 - 1} * 86400, "-2147483648天"},
 };
 
-TEST(DurationText, WritesTheTableOfTheSpecification)
+TEST(DurationText, WritesTheLargestUnitsFirst)
 {
     for (const auto& c : kDurations)
         EXPECT_EQ(DurationText(c.seconds), Gbk(c.utf8)) << c.seconds;
@@ -101,7 +101,7 @@ const TimeCase kTimes[] = {
     {2000, 2, 29, 12, 30, 0, "2000年2月29日12时30分"},  {9999, 12, 31, 0, 0, 0, "9999年12月31日"},
 };
 
-TEST(TimeText, WritesTheTableOfTheSpecification)
+TEST(TimeText, LeavesOutTrailingZeroUnits)
 {
     for (const auto& c : kTimes) {
         const DateTime t = DateTime::FromFields(c.year, c.month, c.day, c.hour, c.minute, c.second);
