@@ -4,6 +4,12 @@ target_compile_features(velmora_common INTERFACE cxx_std_20)
 target_compile_options(velmora_common INTERFACE
     -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Wshadow
     $<$<BOOL:${VELMORA_WERROR}>:-Werror>)
+# Address and undefined-behaviour checks for a second test build; any report ends the program.
+if(VELMORA_SANITIZE)
+    set(sanitizer_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(velmora_common INTERFACE ${sanitizer_flags})
+    target_link_options(velmora_common INTERFACE ${sanitizer_flags})
+endif()
 target_compile_definitions(velmora_common INTERFACE
     QT_NO_CONTEXTLESS_CONNECT QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 
