@@ -1,11 +1,23 @@
 #include "memo/cell_editor.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTreeWidget>
 
 namespace velmora {
+
+namespace {
+// A single-line box on Windows keeps only the first line of pasted text; a line break in a cell
+// would split its note in two in the memo file.
+QString FirstLine(const QString& text)
+{
+    const auto lineBreak = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return text.first(lineBreak - text.cbegin());
+}
+} // namespace
 
 CellEditor::CellEditor(QTreeWidget* list, QLineEdit* box, QObject* parent) : QObject(parent), m_list(list), m_box(box)
 {
@@ -81,7 +93,7 @@ void CellEditor::Commit()
 {
     if (QTreeWidgetItem* item = m_list->topLevelItem(m_editTarget.row);
         item != nullptr && m_editTarget.column >= 0 && m_editTarget.column < m_list->columnCount())
-        item->setText(m_editTarget.column, m_box->text());
+        item->setText(m_editTarget.column, FirstLine(m_box->text()));
     m_box->hide();
     m_list->setUpdatesEnabled(true);
 }

@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -312,6 +313,16 @@ TEST_F(MemoPageTest, ClickingAnotherRowCommitsToTheCellBeingEdited)
     // The press took effect after the commit: the clicked row is the selected one.
     ASSERT_EQ(List()->selectedItems().size(), 1);
     EXPECT_EQ(List()->selectedItems().first(), List()->topLevelItem(1));
+}
+
+TEST_F(MemoPageTest, ACellKeepsOnlyTheFirstLineOfPastedText)
+{
+    AddRows(1);
+    DoubleClickCell(0, 2);
+    QApplication::clipboard()->setText(u"第一行\r\n1=第二行，x"_s);
+    Editor()->paste();
+    PressEnter();
+    EXPECT_EQ(Cell(0, 2), u"第一行"_s);
 }
 
 TEST_F(MemoPageTest, DoubleClickOnEmptySpaceOnlyClearsTheSelection)
