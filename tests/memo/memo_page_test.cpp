@@ -340,9 +340,10 @@ TEST_F(MemoPageTest, DoubleClickOnEmptySpaceOnlyClearsTheSelection)
 TEST_F(MemoPageTest, NotesEditedInPlaceSurviveSaveClearAndLoad)
 {
     AddRows(3);
+    // What the fixture holds: commas and "=" in the cells, characters code page 936 lacks.
     const std::vector<QStringList> typed = {
-        {u"0"_s, u"买菜"_s, u"周六上午，记得带袋子"_s},
-        {u"1"_s, u"a=b"_s, u"x=y，又一个，逗号"_s},
+        {u"0"_s, u"买菜"_s, u"周六上午"_s},
+        {u"1"_s, u"a=b"_s, u"含，逗号"_s},
         {u"2"_s, u"笑脸\U0001F600"_s, u"\U00020000名"_s},
     };
     for (int row = 0; row < 3; ++row) {
@@ -362,7 +363,8 @@ TEST_F(MemoPageTest, NotesEditedInPlaceSurviveSaveClearAndLoad)
 
     Choose(u"笔记清空"_s);
     EXPECT_EQ(List()->topLevelItemCount(), 0);
-    EXPECT_EQ(ReadBytes(File()).substr(0, 10), "[\xB1\xB8\xCD\xFC\xC2\xBC]\r\n"); // clearing leaves the file
+    // Clearing leaves the file alone.
+    EXPECT_EQ(ReadBytes(File()), ReadBytes(fs::path(VELMORA_TEST_DATA_DIR) / "memo" / "rich_notes.ini"));
 
     Choose(u"笔记读取"_s);
     EXPECT_EQ(Rows(), typed);
