@@ -17,6 +17,7 @@
 #include "app/update_page.h"
 #include "batch/batch_page.h"
 #include "console/console_page.h"
+#include "memo/memo_file.h"
 #include "memo/memo_page.h"
 #include "pyrun/pyrun_page.h"
 #include "scheduler/schedule_clock.h"
@@ -123,7 +124,7 @@ void MainWindow::BuildPages()
 {
     m_schedulerPage = new SchedulerPage;
     m_batchPage = new BatchPage;
-    m_memoPage = new MemoPage;
+    m_memoPage = new MemoPage(m_services.files, MemoFile());
     m_pyRunPage = new PyRunPage;
     m_consolePage = new ConsolePage;
     m_settingsPage = new SettingsPage;

@@ -14,6 +14,7 @@
 #include "app/window_alpha.h"
 #include "batch/batch_page.h"
 #include "console/console_page.h"
+#include "memo/memo_page.h"
 #include "pyrun/pyrun_page.h"
 #include "scheduler/scheduler_page.h"
 
@@ -61,6 +62,8 @@ void MainWindow::MainWindowCreated()
     connect(m_trayIcon, &TrayIcon::ExitChosen, this, &MainWindow::SaveRunTimeAndExit);
     connect(m_trayIcon, &TrayIcon::RestoreOpacityChosen, this, [this] { SetWindowAlpha(this, 255); });
     m_trayIcon->Show();
+
+    m_memoPage->LoadMemos();
 
     m_batchPage->HideProgress();
 
