@@ -62,6 +62,8 @@ void MainWindow::MainWindowCreated()
     connect(m_trayIcon, &TrayIcon::RestoreOpacityChosen, this, [this] { SetWindowAlpha(this, 255); });
     m_trayIcon->Show();
 
+    m_schedulerPage->LoadExecutionList();
+
     m_batchPage->HideProgress();
 
     m_state.pyConsoleHidden = 0;
@@ -81,6 +83,8 @@ void MainWindow::DroppedFileRouting(const QString& path)
     if (CurrentPage() == PyRunPageIndex) {
         // Set before the text, whose change starts the script.
         m_state.pyScriptPath = ToNativePath(path);
+        // Cleared first, so that dropping the same script again runs it again.
+        m_pyRunPage->ScriptPathBox()->clear();
         m_pyRunPage->ScriptPathBox()->setText(path);
     }
 

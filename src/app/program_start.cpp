@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "platform/system_services.h"
+#include "scheduler/alarm_bell.h"
 
 namespace velmora {
 
@@ -17,8 +18,11 @@ int ProgramStart()
     const std::unique_ptr<FileSystem> files = CreateSystemFileSystem();
     const std::unique_ptr<Clock> clock = CreateSystemClock();
     DesktopBrowser browser;
+    const std::unique_ptr<Power> power = CreateSystemPower();
+    const std::unique_ptr<ProcessStarter> processes = CreateSystemProcessStarter();
+    AlarmBell bell;
 
-    MainWindow window(state, Services{*files, *clock, browser});
+    MainWindow window(state, Services{*files, *clock, browser, *power, *processes, bell});
     // The program ends when its window does, through an exit command or a close.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });

@@ -25,7 +25,10 @@
 #include "app/tray_icon.h"
 #include "app/update_page.h"
 #include "fakes/fake_clock.h"
+#include "fakes/recording_bell.h"
 #include "fakes/recording_browser.h"
+#include "fakes/recording_power.h"
+#include "fakes/recording_process_starter.h"
 #include "platform/code_page.h"
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
@@ -64,7 +67,8 @@ protected:
     MainWindow& Window()
     {
         if (!m_window) {
-            m_window = std::make_unique<MainWindow>(m_state, Services{*m_files, m_clock, m_browser});
+            m_window = std::make_unique<MainWindow>(
+                m_state, Services{*m_files, m_clock, m_browser, m_power, m_processes, m_bell});
             m_window->MainWindowCreated();
         }
         return *m_window;
@@ -82,6 +86,9 @@ protected:
     ProgramState m_state;
     FakeClock m_clock;
     RecordingBrowser m_browser;
+    RecordingPower m_power;
+    RecordingProcessStarter m_processes;
+    RecordingBell m_bell;
     std::unique_ptr<FileSystem> m_files = CreateSystemFileSystem();
     std::unique_ptr<MainWindow> m_window;
 };
