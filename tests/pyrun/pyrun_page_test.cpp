@@ -101,11 +101,21 @@ TEST_F(PyRunPageRecordingTest, TheModeSwitchesBackAndForth)
     EXPECT_EQ(label->text(), u"当前：显示控制台模式"_s);
 }
 
-TEST_F(PyRunPageRecordingTest, TheWindowIsMinimisedAfterTheStartWhenAsked)
+TEST_F(PyRunPageRecordingTest, TheWindowIsMinimisedAfterEachStartWhenAskedEvenAFailedOne)
 {
     m_window.show();
+    Find<QPushButton>(u"按钮10"_s)->click();
     Find<QCheckBox>(u"选择框1"_s)->setChecked(true);
     m_window.DroppedFileRouting(u"/tmp/a.py"_s);
+    EXPECT_TRUE(m_window.windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(m_processes.starts.size(), 1U);
+
+    m_window.showNormal();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", m_folder.path().toUtf8()); // no interpreter there
+    m_window.DroppedFileRouting(u"/tmp/b.py"_s);
+    qputenv("PATH", path);
+    EXPECT_EQ(m_processes.starts.size(), 1U);
     EXPECT_TRUE(m_window.windowState() & Qt::WindowMinimized);
 }
 

@@ -5,12 +5,13 @@
 #include <string>
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTimeEdit>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -186,9 +187,10 @@ TEST_F(SchedulerPageTest, TheHintBoxShowsWhatIsArmed)
 
 TEST_F(SchedulerPageTest, TheDateBoxStopsFollowingWhenItGetsTheFocus)
 {
+    m_page.show();
+    QApplication::setActiveWindow(&m_page);
     m_state.schedule.dateBoxFollowsClock = 1;
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(m_page.DateBox(), &focusIn);
+    QTest::mouseClick(m_page.DateBox()->childAt(5, 5), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(m_state.schedule.dateBoxFollowsClock, 0);
 }
 
