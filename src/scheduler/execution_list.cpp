@@ -25,7 +25,9 @@ QStringList RowColumns(const ExecutionRow& row)
 
 ExecutionRow RowOf(const QTreeWidgetItem& item)
 {
-    return {item.text(0).toStdU16String(), item.text(1).toStdU16String(), item.text(2).toStdU16String()};
+    return {item.text(SchedulerPage::NumberColumn).toStdU16String(),
+            item.text(SchedulerPage::MomentColumn).toStdU16String(),
+            item.text(SchedulerPage::CommandLineColumn).toStdU16String()};
 }
 } // namespace
 

@@ -25,9 +25,6 @@ namespace {
 // Ticks come this long after a second starts, so the time shown never lags by most of a second
 // and a timer firing a little early still lands in the new second.
 constexpr int kTickAfterSecondStartMs = 10;
-
-constexpr int kMomentColumn = 1;
-constexpr int kCommandColumn = 2;
 } // namespace
 
 ScheduleClock::ScheduleClock(ProgramState& state, const Services& services, SchedulerPage& schedulerPage,
@@ -80,8 +77,9 @@ void ScheduleClock::StartDuePrograms(const FiringWindow& window)
         const QTreeWidgetItem* item = list->topLevelItem(row);
         if (item == nullptr)
             break;
-        if (window.Contains(ParseTimeText(ToText(item->text(kMomentColumn)))))
-            m_services.processes.StartProgram(ToNativePath(item->text(kCommandColumn)), WindowShow::Normal);
+        if (window.Contains(ParseTimeText(ToText(item->text(SchedulerPage::MomentColumn)))))
+            m_services.processes.StartProgram(ToNativePath(item->text(SchedulerPage::CommandLineColumn)),
+                                              WindowShow::Normal);
     }
 }
 

@@ -23,6 +23,14 @@ class SchedulerPage final : public QWidget
     Q_OBJECT
 
 public:
+    /// The columns of the timed-execution list.
+    enum ExecutionColumn
+    {
+        NumberColumn = 0,
+        MomentColumn = 1,
+        CommandLineColumn = 2,
+    };
+
     SchedulerPage(ProgramState& state, const Services& services, QWidget* parent = nullptr);
 
     /// Status lines rewritten by every clock tick.
