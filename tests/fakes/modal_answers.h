@@ -22,6 +22,7 @@ public:
     {
         QString title;
         QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon; // of message boxes
     };
 
     /// Text typed into input boxes; none cancels them.
@@ -45,7 +46,7 @@ private:
             return;
         m_answering = modal;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen.push_back({box->windowTitle(), box->text()});
+            seen.push_back({box->windowTitle(), box->text(), box->icon()});
             if (auto inside = std::exchange(insideFirstMessageBox, nullptr))
                 inside();
             box->accept();

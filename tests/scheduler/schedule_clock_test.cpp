@@ -165,6 +165,7 @@ TEST_F(ScheduleClockTest, TheAlarmRingsOnceAndTheBellLoopsUntilCancelled)
     ASSERT_EQ(answers.seen.size(), 1U);
     EXPECT_EQ(answers.seen[0].title, u"提示信息："_s);
     EXPECT_EQ(answers.seen[0].text, u"开会"_s);
+    EXPECT_EQ(answers.seen[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(m_bell.startCount, 1);
     EXPECT_TRUE(m_bell.ringing);
     EXPECT_EQ(m_state.schedule.sessionSeconds, 3);

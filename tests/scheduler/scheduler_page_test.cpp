@@ -221,6 +221,7 @@ TEST_F(SchedulerPageTest, SavingWritesTheFileAndLoadingRestoresTheRows)
     ASSERT_EQ(m_answers.seen.size(), 1U);
     EXPECT_EQ(m_answers.seen[0].title, u"提示信息："_s);
     EXPECT_EQ(m_answers.seen[0].text, u"保存成功"_s);
+    EXPECT_EQ(m_answers.seen[0].icon, QMessageBox::Information);
 
     const QStringList paths = Column(2);
     const QStringList moments = Column(1);
@@ -238,6 +239,7 @@ TEST_F(SchedulerPageTest, AFailedSaveSaysSoAndKeepsTheOldFile)
     Choose(u"保存"_s);
     ASSERT_EQ(m_answers.seen.size(), 1U);
     EXPECT_EQ(m_answers.seen[0].text, u"保存失败"_s);
+    EXPECT_EQ(m_answers.seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(m_files.Content(ListFile()), Fixture("two_rows.ini"));
 }
 
