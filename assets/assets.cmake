@@ -8,4 +8,5 @@ set(VELMORA_ASSET_FILES
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-16.png"
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-32.png"
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-48.png"
-    "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-256.png")
+    "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-256.png"
+    "${CMAKE_CURRENT_LIST_DIR}/sounds/bell.wav")

@@ -70,7 +70,7 @@ MainWindow::MainWindow(ProgramState& state, const Services& services, QWidget* p
     BuildMenus();
     UseDefaultPointerOnPages();
     m_scheduleClock =
-        new ScheduleClock(m_state, m_services.clock, *m_schedulerPage, *m_settingsPage->ConfigurationLine(), this);
+        new ScheduleClock(m_state, m_services, *m_schedulerPage, *m_settingsPage->ConfigurationLine(), this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -122,10 +122,10 @@ void MainWindow::BuildFrame()
 
 void MainWindow::BuildPages()
 {
-    m_schedulerPage = new SchedulerPage;
+    m_schedulerPage = new SchedulerPage(m_state, m_services);
     m_batchPage = new BatchPage;
     m_memoPage = new MemoPage(m_services.files, MemoFile());
-    m_pyRunPage = new PyRunPage;
+    m_pyRunPage = new PyRunPage(m_state, m_services);
     m_consolePage = new ConsolePage;
     m_settingsPage = new SettingsPage;
     const QList<QWidget*> pages = {m_schedulerPage, m_batchPage,   m_memoPage,
@@ -146,7 +146,7 @@ void MainWindow::BuildMenus()
 {
     m_pyMenu = new QMenu(u"py"_s, this);
     m_pyMenu->setObjectName(u"py"_s);
-    m_pyMenu->addAction(u"help"_s);
+    connect(m_pyMenu->addAction(u"help"_s), &QAction::triggered, m_pyRunPage, &PyRunPage::ShowHelp);
 }
 
 void MainWindow::UseDefaultPointerOnPages()

@@ -64,6 +64,7 @@ void MainWindow::MainWindowCreated()
     m_trayIcon->Show();
 
     m_memoPage->LoadMemos();
+    m_schedulerPage->LoadExecutionList();
 
     m_batchPage->HideProgress();
 
@@ -84,6 +85,8 @@ void MainWindow::DroppedFileRouting(const QString& path)
     if (CurrentPage() == PyRunPageIndex) {
         // Set before the text, whose change starts the script.
         m_state.pyScriptPath = ToNativePath(path);
+        // Cleared first, so that dropping the same script again runs it again.
+        m_pyRunPage->ScriptPathBox()->clear();
         m_pyRunPage->ScriptPathBox()->setText(path);
     }
 

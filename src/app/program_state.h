@@ -36,6 +36,8 @@ struct ProgramState
     Text shutdownLine;
     Text restartLine;
     Text alarmLine;
+    /// Shown when the alarm rings.
+    Text reminderText;
 
     /// 1 when the update page names a newer version than programVersion.
     std::int32_t updateAvailable = 0;

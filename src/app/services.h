@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/bell.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/power.h"
+#include "platform/process_starter.h"
 
 namespace velmora {
 
@@ -13,6 +16,9 @@ struct Services
     FileSystem& files;
     Clock& clock;
     Browser& browser;
+    Power& power;
+    ProcessStarter& processes;
+    Bell& bell;
 };
 
 } // namespace velmora

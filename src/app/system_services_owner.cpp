@@ -4,13 +4,16 @@
 
 namespace velmora {
 
-SystemServicesOwner::SystemServicesOwner() : m_files(CreateSystemFileSystem()), m_clock(CreateSystemClock()) {}
+SystemServicesOwner::SystemServicesOwner()
+    : m_files(CreateSystemFileSystem()), m_clock(CreateSystemClock()), m_power(CreateSystemPower()),
+      m_processes(CreateSystemProcessStarter())
+{}
 
 SystemServicesOwner::~SystemServicesOwner() = default;
 
 Services SystemServicesOwner::Get()
 {
-    return Services{*m_files, *m_clock, m_browser};
+    return Services{*m_files, *m_clock, m_browser, *m_power, *m_processes, m_bell};
 }
 
 } // namespace velmora

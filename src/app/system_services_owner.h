@@ -4,6 +4,7 @@
 
 #include "app/desktop_browser.h"
 #include "app/services.h"
+#include "scheduler/alarm_bell.h"
 
 namespace velmora {
 
@@ -22,6 +23,9 @@ private:
     std::unique_ptr<FileSystem> m_files;
     std::unique_ptr<Clock> m_clock;
     DesktopBrowser m_browser;
+    std::unique_ptr<Power> m_power;
+    std::unique_ptr<ProcessStarter> m_processes;
+    AlarmBell m_bell;
 };
 
 } // namespace velmora

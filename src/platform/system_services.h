@@ -4,6 +4,8 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/power.h"
+#include "platform/process_starter.h"
 
 namespace velmora {
 
@@ -12,5 +14,11 @@ std::unique_ptr<FileSystem> CreateSystemFileSystem();
 
 /// The local clock of the machine the program runs on.
 std::unique_ptr<Clock> CreateSystemClock();
+
+/// Power-off and restart of the machine the program runs on.
+std::unique_ptr<Power> CreateSystemPower();
+
+/// Starts programs on the machine the program runs on.
+std::unique_ptr<ProcessStarter> CreateSystemProcessStarter();
 
 } // namespace velmora

@@ -8,4 +8,11 @@ QDateTime ToQDateTime(DateTime dateTime)
                      QTime(dateTime.Hour(), dateTime.Minute(), dateTime.Second()));
 }
 
+DateTime FromQDateTime(const QDateTime& dateTime)
+{
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    return DateTime::FromFields(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
+}
+
 } // namespace velmora

@@ -30,8 +30,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "fakes/fake_clock.h"
-#include "fakes/recording_browser.h"
+#include "fakes/fake_services.h"
 #include "platform/system_services.h"
 #include "test_paths.h"
 
@@ -422,10 +421,10 @@ TEST(MemoStartUp, TheMainWindowLoadsTheMemoFileWhenCreated)
                 fs::path(home.path().toStdString()) / "Documents" / "Tarvik" / fs::path(u8"备忘.ini"));
 
     ProgramState state;
-    FakeClock clock;
-    RecordingBrowser browser;
     const std::unique_ptr<FileSystem> files = CreateSystemFileSystem();
-    MainWindow window(state, Services{*files, clock, browser});
+    FakeServices services;
+    services.files = files.get();
+    MainWindow window(state, services.Get());
     window.MainWindowCreated();
 
     auto* list = window.findChild<QTreeWidget*>(u"超级列表框1"_s);

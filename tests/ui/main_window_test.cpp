@@ -24,8 +24,7 @@
 #include "app/qt_text.h"
 #include "app/tray_icon.h"
 #include "app/update_page.h"
-#include "fakes/fake_clock.h"
-#include "fakes/recording_browser.h"
+#include "fakes/fake_services.h"
 #include "platform/code_page.h"
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
@@ -56,6 +55,7 @@ protected:
     {
         qputenv("HOME", m_home.path().toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
+        m_services.files = m_files.get();
     }
 
     fs::path Home() const { return fs::path(m_home.path().toStdString()); }
@@ -64,7 +64,7 @@ protected:
     MainWindow& Window()
     {
         if (!m_window) {
-            m_window = std::make_unique<MainWindow>(m_state, Services{*m_files, m_clock, m_browser});
+            m_window = std::make_unique<MainWindow>(m_state, m_services.Get());
             m_window->MainWindowCreated();
         }
         return *m_window;
@@ -80,9 +80,8 @@ protected:
 
     QTemporaryDir m_home;
     ProgramState m_state;
-    FakeClock m_clock;
-    RecordingBrowser m_browser;
     std::unique_ptr<FileSystem> m_files = CreateSystemFileSystem();
+    FakeServices m_services;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -188,8 +187,8 @@ TEST_F(MainWindowTest, ClockTicksRewriteTheStatusTexts)
 TEST_F(MainWindowTest, DoubleClickOnTheConfigurationLineOpensTheUpdatePage)
 {
     QTest::mouseDClick(Find(u"编辑框配置信息"_s), Qt::LeftButton);
-    ASSERT_EQ(m_browser.opened.size(), 1U);
-    EXPECT_EQ(m_browser.opened.front(), UpdatePageAddress() + " ");
+    ASSERT_EQ(m_services.browser.opened.size(), 1U);
+    EXPECT_EQ(m_services.browser.opened.front(), UpdatePageAddress() + " ");
 }
 
 TEST_F(MainWindowTest, RightClickOnThePagesShowsThePyMenuOnlyOnThePythonPage)

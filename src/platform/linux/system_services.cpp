@@ -1,6 +1,8 @@
 #include "platform/system_services.h"
 
+#include "platform/linux/detached_process_starter.h"
 #include "platform/linux/linux_file_system.h"
+#include "platform/linux/logind_power.h"
 #include "platform/linux/system_clock.h"
 
 namespace velmora {
@@ -13,6 +15,16 @@ std::unique_ptr<FileSystem> CreateSystemFileSystem()
 std::unique_ptr<Clock> CreateSystemClock()
 {
     return std::make_unique<SystemClock>();
+}
+
+std::unique_ptr<Power> CreateSystemPower()
+{
+    return std::make_unique<LogindPower>();
+}
+
+std::unique_ptr<ProcessStarter> CreateSystemProcessStarter()
+{
+    return std::make_unique<DetachedProcessStarter>();
 }
 
 } // namespace velmora
