@@ -85,6 +85,28 @@ std::string ReceivedRequest::Target() const
     return requestLine.substr(first + 1, last - first - 1);
 }
 
+std::string ReceivedRequest::QueryValue(const std::string& key) const
+{
+    const std::string target = Target();
+    std::size_t start = target.find('?');
+    while (start != std::string::npos && target.compare(start + 1, key.size() + 1, key + "=") != 0)
+        start = target.find('&', start + 1);
+    if (start == std::string::npos)
+        return {};
+    const std::size_t valueStart = start + key.size() + 2;
+    const std::string encoded = target.substr(valueStart, target.find('&', valueStart) - valueStart);
+    std::string value;
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        if (encoded[i] == '%' && i + 2 < encoded.size()) {
+            value += static_cast<char>(std::stoi(encoded.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            value += encoded[i];
+        }
+    }
+    return value;
+}
+
 std::string HttpResponse(int status, const std::string& body, const std::vector<std::string>& headerLines)
 {
     std::string response = "HTTP/1.1 " + std::to_string(status) + " Status\r\n";

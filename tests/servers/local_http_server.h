@@ -21,6 +21,8 @@ struct ReceivedRequest
 
     /// The target of the request line ("/path?query").
     std::string Target() const;
+    /// The value of a key of the target's query, percent-decoded as a server reads it.
+    std::string QueryValue(const std::string& key) const;
 };
 
 /// A complete HTTP/1.1 response that closes the connection after it.
