@@ -18,9 +18,12 @@ std::string ChatRequestAddress(std::string_view message)
            "&api_secret=" + Text(kApiSecret);
 }
 
-Text ChatAnswer(std::string_view message)
+Text ChatAnswer(std::string_view message, HttpConnection* connection)
 {
-    const Text reply = Utf8ToLocalText(WebRequest(ChatRequestAddress(message), kPostMethod));
+    WebRequestArgs args;
+    args.method = kPostMethod;
+    args.requestObject = connection;
+    const Text reply = Utf8ToLocalText(WebRequest(ChatRequestAddress(message), args));
     // The service puts one byte before its reply.
     return RightText(reply, static_cast<int>(reply.size()) - 1);
 }

@@ -31,6 +31,10 @@ ChatWorkers::~ChatWorkers()
         const std::lock_guard lock(m_link->mutex);
         m_link->context = nullptr;
     }
+    for (Worker& worker : m_workers) {
+        if (worker.connection != nullptr)
+            worker.connection->Abort();
+    }
     for (Worker& worker : m_workers)
         worker.thread.join();
 }
@@ -39,11 +43,13 @@ void ChatWorkers::Start(Text message)
 {
     JoinFinished();
     auto finished = std::make_shared<std::atomic<bool>>(false);
+    // Made here, so that it can be aborted from here; without one the request makes its own.
+    std::shared_ptr<HttpConnection> connection = CreateHttpConnection();
     // Room first: a started thread must never be dropped unjoined.
     m_workers.reserve(m_workers.size() + 1);
     try {
-        std::thread thread([link = m_link, finished, message = std::move(message)] {
-            const Text answer = ChatAnswer(message);
+        std::thread thread([link = m_link, connection, finished, message = std::move(message)] {
+            const Text answer = ChatAnswer(message, connection.get());
             {
                 const std::lock_guard lock(link->mutex);
                 if (link->context != nullptr) {
@@ -54,7 +60,7 @@ void ChatWorkers::Start(Text message)
             }
             *finished = true;
         });
-        m_workers.push_back({std::move(thread), std::move(finished)});
+        m_workers.push_back({std::move(thread), std::move(connection), std::move(finished)});
     } catch (const std::system_error&) {
         // No thread: the message stays in the transcript without an answer.
     }

@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/http_connection.h"
 #include "web/text.h"
 
 class QObject;
@@ -14,8 +15,8 @@ namespace velmora {
 
 /// Puts chat messages to the robot, each on a thread of its own, and hands every answer to a
 /// handler on the thread of a context object, in the order the answers arrive. Once this object
-/// is gone no handler runs any more; its destruction waits for the requests still running, each
-/// of which ends by its time-out at the latest.
+/// is gone no handler runs any more; its destruction aborts the requests still running and waits
+/// the moment they need to end.
 class ChatWorkers final
 {
 public:
@@ -35,6 +36,7 @@ private:
     struct Worker
     {
         std::thread thread;
+        std::shared_ptr<HttpConnection> connection;
         std::shared_ptr<std::atomic<bool>> finished;
     };
 

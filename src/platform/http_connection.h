@@ -47,6 +47,9 @@ public:
     virtual void SetProxy(const std::string& proxy) = 0;
     /// Performs one exchange synchronously on the calling thread.
     virtual HttpExchangeAnswer Exchange(const HttpExchangeRequest& request) = 0;
+    /// May be called from any thread: the exchange in progress ends soon as a failure, and so
+    /// does every later one.
+    virtual void Abort() = 0;
 };
 
 /// A new connection of the platform's HTTP client; nullptr when none can be made.

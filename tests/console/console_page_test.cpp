@@ -284,5 +284,21 @@ TEST(ConsolePageLifetime, AnAnswerAfterThePageIsGoneTouchesNothing)
     qunsetenv("VELMORA_CHAT_URL");
 }
 
+TEST(ConsolePageLifetime, APageWithAnUnansweredMessageGoesAtOnce)
+{
+    LocalHttpServer silent([](const ReceivedRequest&) { return std::nullopt; });
+    qputenv("VELMORA_CHAT_URL", QByteArray::fromStdString(silent.Url("/api.php")));
+    FakeClock clock;
+    auto page = std::make_unique<ConsolePage>(clock);
+    QComboBox* modes = page->findChild<QComboBox*>(u"组合框2"_s);
+    modes->setCurrentIndex(ConsolePage::ChatMode);
+    Q_EMIT modes->activated(ConsolePage::ChatMode);
+    QTest::mouseClick(page->findChild<QPushButton*>(u"按钮9"_s), Qt::LeftButton);
+    silent.WaitForRequests(1);
+    // The request is aborted rather than waited for to its time-out.
+    page.reset();
+    qunsetenv("VELMORA_CHAT_URL");
+}
+
 } // namespace
 } // namespace velmora

@@ -274,6 +274,23 @@ TEST(WebRequestFailure, AServerThatNeverAnswersEndsAtTheTimeOut)
     EXPECT_EQ(args.returnedCookies, "a=1"); // the caller's own cookies after the merge
 }
 
+TEST(WebRequestFailure, AnAbortedExchangeEndsAsAFailure)
+{
+    LocalHttpServer silent([](const ReceivedRequest&) { return std::nullopt; });
+    const std::unique_ptr<HttpConnection> connection = CreateHttpConnection();
+    std::thread aborter([&] {
+        silent.WaitForRequests(1);
+        connection->Abort();
+    });
+    WebRequestArgs args;
+    args.requestObject = connection.get();
+    args.timeoutSeconds = 600; // the abort, not the time-out, ends it
+    EXPECT_EQ(WebRequest(silent.Url("/"), args), "");
+    aborter.join();
+    EXPECT_EQ(WebRequest(silent.Url("/"), args), ""); // and every later exchange
+    EXPECT_EQ(silent.Requests().size(), 1U);
+}
+
 TEST(WebRequestFailure, ARefusedConnectionGivesAnEmptyAnswer)
 {
     int port = 0;

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -76,6 +77,12 @@ size_t CollectHeaderLine(char* data, size_t size, size_t count, void* answer)
     return size * count;
 }
 
+/// libcurl asks this while it waits (at least once a second); non-zero ends the transfer.
+int ContinueUnlessAborted(void* aborted, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<const std::atomic<bool>*>(aborted)->load() ? 1 : 0;
+}
+
 class CurlHttpConnection final : public HttpConnection
 {
 public:
@@ -84,9 +91,11 @@ public:
     void SetTimeout(long milliseconds) override { m_timeoutMs = milliseconds; }
     void SetProxy(const std::string& proxy) override { m_proxy = proxy; }
     HttpExchangeAnswer Exchange(const HttpExchangeRequest& request) override;
+    void Abort() override { m_aborted = true; }
 
 private:
     std::unique_ptr<CURL, EasyHandleDeleter> m_handle;
+    std::atomic<bool> m_aborted = false;
     long m_timeoutMs = kDefaultTimeoutMs;
     std::string m_proxy;
 };
@@ -111,6 +120,8 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
     }
 
     HttpExchangeAnswer answer;
+    if (m_aborted)
+        return answer;
     curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, m_timeoutMs);
@@ -126,6 +137,9 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &CollectHeaderLine);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &answer);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &ContinueUnlessAborted);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &m_aborted);
 
     if (request.method == "HEAD") {
         curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
