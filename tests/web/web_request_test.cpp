@@ -42,6 +42,15 @@ bool HasLineStartingWith(const ReceivedRequest& request, const std::string& star
                        [&start](const std::string& line) { return line.starts_with(start); });
 }
 
+TEST(HeaderLine, NameUpToTheFirstColonAndValueAfterIt)
+{
+    EXPECT_EQ(HeaderLineName(" Location : http://a:80/ "), "Location");
+    EXPECT_EQ(HeaderLineValue(" Location : http://a:80/ "), "http://a:80/");
+    EXPECT_EQ(HeaderLineName("no colon"), "");
+    EXPECT_EQ(HeaderLineValue("no colon"), "");
+    EXPECT_EQ(HeaderLineValue("Empty:"), "");
+}
+
 class WebRequestTest : public testing::Test
 {
 protected:
@@ -289,6 +298,13 @@ TEST(WebRequestFailure, AnAbortedExchangeEndsAsAFailure)
     aborter.join();
     EXPECT_EQ(WebRequest(silent.Url("/"), args), ""); // and every later exchange
     EXPECT_EQ(silent.Requests().size(), 1U);
+}
+
+TEST(WebRequestFailure, OnlyWebAddressesAreRead)
+{
+    WebRequestArgs args;
+    EXPECT_EQ(WebRequest("file:///etc/passwd", args), "");
+    EXPECT_EQ(args.statusCode, 0);
 }
 
 TEST(WebRequestFailure, ARefusedConnectionGivesAnEmptyAnswer)

@@ -77,6 +77,9 @@ size_t CollectHeaderLine(char* data, size_t size, size_t count, void* answer)
     return size * count;
 }
 
+// As many as the platform's own request object follows.
+constexpr long kMaxRedirects = 10;
+
 /// libcurl asks this while it waits (at least once a second); non-zero ends the transfer.
 int ContinueUnlessAborted(void* aborted, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
@@ -102,6 +105,8 @@ private:
 
 HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& request)
 {
+    if (m_aborted)
+        return {};
     CURL* curl = m_handle.get();
     // Reset forgets the previous exchange's options but keeps its open connections.
     curl_easy_reset(curl);
@@ -120,9 +125,11 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
     }
 
     HttpExchangeAnswer answer;
-    if (m_aborted)
-        return answer;
     curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
+    // Web addresses only: a configured address never reads local files or other protocols.
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, m_timeoutMs);
     // An empty proxy also keeps libcurl from taking one from the environment.
