@@ -95,6 +95,7 @@ TEST_F(ConsoleServiceTest, ChatAnswerLosesItsFirstByte)
 {
     const std::pair<std::string, Text> cases[] = {
         {"?Hello", "Hello"},
+        {"\xEF\xBB\xBFHello", "Hello"}, // a byte-order mark decodes to that one byte
         {"x", ""},
         {"", ""},
         {"\xE4\xBD\xA0\xE5\xA5\xBD", "\xE3\xBA\xC3"}, // 你好 (C4 E3 BA C3): one byte, not one character, goes
