@@ -61,6 +61,7 @@ TEST(Utf8ToLocalText, Converts)
     EXPECT_EQ(Utf8ToLocalText(""), "");
     EXPECT_EQ(Utf8ToLocalText("a\xF0\x9F\x98\x80z"), "a?z");   // a character code page 936 lacks
     EXPECT_EQ(Utf8ToLocalText(ByteString("ab\0cd", 5)), "ab"); // up to the first zero byte
+    EXPECT_EQ(Utf8ToLocalText("\xEF\xBB\xBFok"), "?ok");       // a byte-order mark is a character too
 }
 
 } // namespace
