@@ -14,7 +14,8 @@ struct HttpExchangeRequest
     std::string method = "GET";
     std::string url;
     /// Header name and value pairs, sent in this order. A "Proxy-Authorization" header goes to the
-    /// proxy only. Besides these only the headers the protocol needs (Host, Content-Length) are sent.
+    /// proxy only. Besides these only the headers the protocol needs (Host, Content-Length, and a
+    /// proxy's own) are sent.
     std::vector<std::pair<std::string, std::string>> headers;
     /// Sent as the request body when not empty.
     std::string body;
