@@ -126,7 +126,7 @@ void MainWindow::BuildPages()
     m_batchPage = new BatchPage;
     m_memoPage = new MemoPage(m_services.files, MemoFile());
     m_pyRunPage = new PyRunPage(m_state, m_services);
-    m_consolePage = new ConsolePage;
+    m_consolePage = new ConsolePage(m_services.clock);
     m_settingsPage = new SettingsPage;
     const QList<QWidget*> pages = {m_schedulerPage, m_batchPage,   m_memoPage,
                                    m_pyRunPage,     m_consolePage, m_settingsPage};

@@ -27,6 +27,9 @@ const CodePageCase kUtf8ToLocal[] = {
      "b",
      "a?b"},                                          // malformed UTF-8
     {"\xEF\xBC\x91\xEF\xBC\x92", "\xA3\xB1\xA3\xB2"}, // full-width digits
+    {"\xEF\xBB\xBF"
+     "a\xE2\x80\x8B",
+     "?a?"}, // default-ignorable characters too
 };
 
 TEST(CodePage, ConvertsUtf8ToCodePage936AsWindowsDoes)

@@ -15,6 +15,18 @@ struct ConverterCloser
 };
 using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
 
+// ICU's own substitution drops the characters Unicode calls default-ignorable (the byte-order
+// mark U+FEFF, U+200B, ...); Windows writes '?' for them like for any other character the code
+// page lacks.
+void WriteSubstitute(const void* /*context*/, UConverterFromUnicodeArgs* args, const UChar* /*codeUnits*/,
+                     int32_t /*length*/, UChar32 /*codePoint*/, UConverterCallbackReason reason, UErrorCode* error)
+{
+    if (reason != UCNV_UNASSIGNED && reason != UCNV_ILLEGAL && reason != UCNV_IRREGULAR)
+        return;
+    *error = U_ZERO_ERROR;
+    ucnv_cbFromUWriteSub(args, 0, error);
+}
+
 // Windows' own table of code page 936. Fallbacks give the best-fit characters Windows writes
 // (² becomes 2); without them about 400 characters would turn into '?'.
 ConverterPtr OpenCodePage936()
@@ -25,7 +37,8 @@ ConverterPtr OpenCodePage936()
         return nullptr;
     ucnv_setFallback(converter.get(), true);
     ucnv_setSubstChars(converter.get(), "?", 1, &status);
-    return converter;
+    ucnv_setFromUCallBack(converter.get(), WriteSubstitute, nullptr, nullptr, nullptr, &status);
+    return U_FAILURE(status) ? nullptr : std::move(converter);
 }
 
 // A converter keeps state between calls, so each thread gets its own.
