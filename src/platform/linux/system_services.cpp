@@ -1,6 +1,7 @@
 #include "platform/system_services.h"
 
 #include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_folder_files.h"
 #include "platform/linux/system_clock.h"
 
 namespace velmora {
@@ -8,6 +9,11 @@ namespace velmora {
 std::unique_ptr<FileSystem> CreateSystemFileSystem()
 {
     return std::make_unique<LinuxFileSystem>();
+}
+
+std::unique_ptr<FolderFiles> CreateSystemFolderFiles()
+{
+    return std::make_unique<LinuxFolderFiles>();
 }
 
 std::unique_ptr<Clock> CreateSystemClock()

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "platform/clock.h"
+
+namespace velmora {
+
+/// One entry of a folder as a listing finds it; the name is in the platform's own form.
+struct FolderEntry
+{
+    std::basic_string_view<std::filesystem::path::value_type> name;
+    /// A folder, or a link that leads to one.
+    bool isFolder = false;
+};
+
+/// What the batch operations need from the operating system beyond reading and writing whole
+/// files. Paths are in the platform's own form; every operation reports failure through its
+/// result and never throws.
+class FolderFiles
+{
+public:
+    virtual ~FolderFiles() = default;
+
+    /// Calls visit for every entry of the folder except the folder itself and its parent, in the
+    /// order the system returns them; false when the folder cannot be read.
+    virtual bool ListEntries(const std::filesystem::path& folder,
+                             const std::function<void(const FolderEntry&)>& visit) const = 0;
+
+    /// Moves or renames a file; an existing target is never replaced (the move then fails).
+    virtual bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    /// Deletes a file; a folder, or a file that the user may not write to, stays.
+    virtual bool DeleteFile(const std::filesystem::path& file) = 0;
+
+    /// Sets the last-access and last-modification times of a file from local times; a time that
+    /// is absent is left as it is.
+    virtual bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& access,
+                              const std::optional<LocalTime>& modification) = 0;
+};
+
+} // namespace velmora
