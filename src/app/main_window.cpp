@@ -122,7 +122,7 @@ void MainWindow::BuildFrame()
 void MainWindow::BuildPages()
 {
     m_schedulerPage = new SchedulerPage;
-    m_batchPage = new BatchPage;
+    m_batchPage = new BatchPage(m_services.files, m_services.folderFiles, m_services.fileDialog);
     m_memoPage = new MemoPage;
     m_pyRunPage = new PyRunPage;
     m_consolePage = new ConsolePage;

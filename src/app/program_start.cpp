@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/desktop_browser.h"
+#include "app/desktop_file_dialog.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "platform/system_services.h"
@@ -17,8 +18,10 @@ int ProgramStart()
     const std::unique_ptr<FileSystem> files = CreateSystemFileSystem();
     const std::unique_ptr<Clock> clock = CreateSystemClock();
     DesktopBrowser browser;
+    const std::unique_ptr<FolderFiles> folderFiles = CreateSystemFolderFiles();
+    DesktopFileDialog fileDialog;
 
-    MainWindow window(state, Services{*files, *clock, browser});
+    MainWindow window(state, Services{*files, *clock, browser, *folderFiles, fileDialog});
     // The program ends when its window does, through an exit command or a close.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });

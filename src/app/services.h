@@ -2,7 +2,9 @@
 
 #include "platform/browser.h"
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/file_system.h"
+#include "platform/folder_files.h"
 
 namespace velmora {
 
@@ -13,6 +15,8 @@ struct Services
     FileSystem& files;
     Clock& clock;
     Browser& browser;
+    FolderFiles& folderFiles;
+    FileDialog& fileDialog;
 };
 
 } // namespace velmora

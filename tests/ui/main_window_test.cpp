@@ -26,6 +26,7 @@
 #include "app/update_page.h"
 #include "fakes/fake_clock.h"
 #include "fakes/recording_browser.h"
+#include "fakes/scripted_file_dialog.h"
 #include "platform/code_page.h"
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
@@ -64,7 +65,8 @@ protected:
     MainWindow& Window()
     {
         if (!m_window) {
-            m_window = std::make_unique<MainWindow>(m_state, Services{*m_files, m_clock, m_browser});
+            m_window = std::make_unique<MainWindow>(
+                m_state, Services{*m_files, m_clock, m_browser, *m_folderFiles, m_fileDialog});
             m_window->MainWindowCreated();
         }
         return *m_window;
@@ -83,6 +85,8 @@ protected:
     FakeClock m_clock;
     RecordingBrowser m_browser;
     std::unique_ptr<FileSystem> m_files = CreateSystemFileSystem();
+    std::unique_ptr<FolderFiles> m_folderFiles = CreateSystemFolderFiles();
+    ScriptedFileDialog m_fileDialog;
     std::unique_ptr<MainWindow> m_window;
 };
 
