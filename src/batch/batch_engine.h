@@ -48,7 +48,8 @@ public:
     virtual void Progress(int k, int n) = 0;
 };
 
-/// What a run works with.
+/// What a run works with: whole files are read and folders made through files, everything
+/// else goes through folderFiles.
 struct BatchTools
 {
     FileSystem& files;

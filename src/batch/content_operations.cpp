@@ -45,13 +45,13 @@ private:
 
 // Each key file is read and written once, with all its new lines, rather than once per word:
 // the result is the same and the cost no longer grows with the square of the file.
-void AppendToKeyFiles(const KeyFiles& keyFiles, FileSystem& files)
+void AppendToKeyFiles(const KeyFiles& keyFiles, const FileSystem& files, FolderFiles& folderFiles)
 {
     for (const auto& [keyFile, added] : keyFiles.Contents()) {
         const std::optional<std::string> existing = files.ReadFile(keyFile);
         if (!existing && files.Exists(keyFile))
             continue; // a key file that cannot be read is not replaced by the new lines alone
-        files.WriteFile(keyFile, existing.value_or(std::string()) + added);
+        folderFiles.WriteFile(keyFile, existing.value_or(std::string()) + added);
     }
 }
 
@@ -65,7 +65,7 @@ void GenerateFiles(const BatchInputs& inputs, BatchTools& tools)
     for (int i = 1; i <= count; ++i) {
         const NativePath file = StoredPath(folder + NativeDecimal(i) + extension);
         if (!FileNameOfPath(file, true).empty())
-            tools.files.WriteFile(file, inputs.fourth);
+            tools.folderFiles.WriteFile(file, inputs.fourth);
         tools.progress.Progress(i, count);
     }
 }
@@ -84,7 +84,7 @@ void MergeDocuments(const BatchInputs& inputs, BatchTools& tools)
     }
     const NativePath summaryFile = StoredPath(WithTrailingSeparator(NativePathFromUtf8(inputs.folder)) +
                                               NativePathFromUtf8("汇总.") + NativePathFromUtf8(inputs.type));
-    tools.files.WriteFile(summaryFile, summary);
+    tools.folderFiles.WriteFile(summaryFile, summary);
 }
 
 void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
@@ -114,7 +114,7 @@ void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
         }
         tools.progress.Progress(i, count);
     }
-    AppendToKeyFiles(keyFiles, tools.files);
+    AppendToKeyFiles(keyFiles, tools.files, tools.folderFiles);
 }
 
 void ReplaceInFiles(const BatchInputs& inputs, BatchTools& tools)
@@ -131,7 +131,7 @@ void ReplaceInFiles(const BatchInputs& inputs, BatchTools& tools)
             const std::optional<std::string> oldText = ExactlyIn(inputs.third, encoding);
             const std::string newContent =
                 oldText ? ReplaceContent(*content, *oldText, BestFitIn(inputs.fourth, encoding), encoding) : *content;
-            tools.files.WriteFile(file, newContent);
+            tools.folderFiles.WriteFile(file, newContent);
         }
         tools.progress.Progress(k, count);
     }

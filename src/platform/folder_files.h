@@ -17,8 +17,8 @@ struct FolderEntry
     bool isFolder = false;
 };
 
-/// What the batch operations need from the operating system beyond reading and writing whole
-/// files. Paths are in the platform's own form; every operation reports failure through its
+/// What the batch operations need from the operating system beyond reading whole files and
+/// making folders. Paths are in the platform's own form; every operation reports failure through its
 /// result and never throws.
 class FolderFiles
 {
@@ -35,6 +35,12 @@ public:
 
     /// Deletes a file; a folder, or a file that the user may not write to, stays.
     virtual bool DeleteFile(const std::filesystem::path& file) = 0;
+
+    /// Replaces the whole content of a file, creating it when missing, as FileSystem::WriteFile
+    /// does (a new file beside it takes its name and the old file's permissions; on failure the
+    /// old content stays), but leaves the bytes in the disk cache rather than waiting for the
+    /// disk, as a batch writes thousands of files. Folders are not created.
+    virtual bool WriteFile(const std::filesystem::path& file, std::string_view bytes) = 0;
 
     /// Sets the last-access and last-modification times of a file from local times; a time that
     /// is absent is left as it is.

@@ -1,6 +1,8 @@
 #include "batch/batch_engine.h"
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,35 @@ public:
 
     int pumps = 0;
     std::vector<std::pair<int, int>> updates;
+};
+
+// Files cannot grow past a few kilobytes while it lives, as on a disk that is nearly full.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        struct sigaction ignore
+        {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, &m_savedAction);
+        rlimit small = m_saved;
+        small.rlim_cur = 4096;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        ::sigaction(SIGXFSZ, &m_savedAction, nullptr);
+    }
+
+private:
+    rlimit m_saved{};
+    struct sigaction m_savedAction
+    {};
 };
 
 // Each run works on a real folder of its own through the real platform.
@@ -301,6 +332,20 @@ TEST_F(BatchEngineTest, ReplacementIsCaseSensitiveAndKeepsFilesWithZeroBytes)
     EXPECT_EQ(m_folder.Read("gbk.txt"), "\x81"
                                         "A");
     EXPECT_EQ(m_progress.updates.back(), std::make_pair(3, 3));
+}
+
+TEST_F(BatchEngineTest, AReplacementThatCannotBeWrittenWholeLeavesTheFileAsItWas)
+{
+    std::string original;
+    for (int i = 0; i < 750; ++i)
+        original += "cat ";
+    m_folder.Put("a.txt", original);
+    {
+        const FileSizeLimit nearlyFull;
+        Run(BatchMode::ReplaceContent, "txt", "cat", "elephant");
+    }
+    EXPECT_EQ(m_folder.Read("a.txt"), original);
+    EXPECT_EQ(Names(), (NameList{"a.txt"}));
 }
 
 TEST_F(BatchEngineTest, ReplacementWritesTextsInEachFilesOwnEncoding)

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/linux/linux_file_system.h"
+
 namespace velmora {
 
 namespace {
@@ -116,6 +118,11 @@ bool LinuxFolderFiles::DeleteFile(const std::filesystem::path& file)
         return false;
     }
     return ::unlink(file.c_str()) == 0;
+}
+
+bool LinuxFolderFiles::WriteFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    return ReplaceFileContent(file, bytes, false);
 }
 
 bool LinuxFolderFiles::SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& access,
