@@ -164,7 +164,7 @@ BatchInputs BatchPage::ReadInputs() const
 void BatchPage::Run()
 {
     // Reached again from the message pump of a run in progress.
-    if (m_running || Mode() < 0)
+    if (m_running)
         return;
     m_running = true;
     ShowProgressRow(true);

@@ -277,17 +277,18 @@ TEST_F(BatchEngineTest, SortingMovesEachFileIntoTheFolderOfItsExtension)
     m_folder.Put("b.txt", "b");
     m_folder.Put("c", "c");
     m_folder.Put("表😀.txt", "e");
+    m_folder.Put("\xC4\xE3.txt", "a name that is not UTF-8");
     m_folder.Put("d.JPG", "d");
     m_folder.Put(".txt/b.txt", "already there");
     Run(BatchMode::SortByExtension, "ignored");
     EXPECT_EQ(Names(), (NameList{".JPG", ".txt", "b.txt", "c"}));
-    EXPECT_EQ(Names(m_folder / ".txt"), (NameList{"a.txt", "b.txt", "表😀.txt"}));
+    EXPECT_EQ(Names(m_folder / ".txt"), (NameList{"a.txt", "b.txt", "\xC4\xE3.txt", "表😀.txt"}));
     EXPECT_EQ(m_folder.Read(".txt/b.txt"), "already there");
     EXPECT_EQ(m_folder.Read(".txt/表😀.txt"), "e");
     EXPECT_EQ(Names(m_folder / ".JPG"), (NameList{"d.JPG"}));
     // Two updates per file, the last at the end.
-    EXPECT_EQ(m_progress.updates.size(), 10U);
-    EXPECT_EQ(m_progress.updates.back(), std::make_pair(5, 5));
+    EXPECT_EQ(m_progress.updates.size(), 12U);
+    EXPECT_EQ(m_progress.updates.back(), std::make_pair(6, 6));
 }
 
 TEST_F(BatchEngineTest, FileTimesChangeOnlyWhereTheTextParses)
