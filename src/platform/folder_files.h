@@ -33,7 +33,8 @@ public:
     /// Moves or renames a file; an existing target is never replaced (the move then fails).
     virtual bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
 
-    /// Deletes a file; a folder, or a file that the user may not write to, stays.
+    /// Deletes a file; a folder, a read-only file (no write permission at all) or a file that
+    /// the user may not write to stays.
     virtual bool DeleteFile(const std::filesystem::path& file) = 0;
 
     /// Replaces the whole content of a file, creating it when missing, as FileSystem::WriteFile

@@ -112,9 +112,12 @@ bool LinuxFolderFiles::DeleteFile(const std::filesystem::path& file)
     if (::lstat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
         return false;
     }
-    // Windows keeps read-only files; here that is a file the user may not write to. A link is
-    // removed itself, whatever it leads to.
-    if (!S_ISLNK(info.st_mode) && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
+    // Windows keeps read-only files, even for an administrator; here that is a file without any
+    // write permission, or one this user may not write to. A link is removed itself, whatever
+    // it leads to.
+    const bool readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+                          ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+    if (!S_ISLNK(info.st_mode) && readOnly) {
         return false;
     }
     return ::unlink(file.c_str()) == 0;
