@@ -123,7 +123,7 @@ void MainWindow::BuildFrame()
 void MainWindow::BuildPages()
 {
     m_schedulerPage = new SchedulerPage(m_state, m_services);
-    m_batchPage = new BatchPage;
+    m_batchPage = new BatchPage(m_services.files, m_services.folderFiles, m_services.fileDialog);
     m_memoPage = new MemoPage(m_services.files, MemoFile());
     m_pyRunPage = new PyRunPage(m_state, m_services);
     m_consolePage = new ConsolePage(m_services.clock);

@@ -3,7 +3,9 @@
 #include "platform/bell.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/file_system.h"
+#include "platform/folder_files.h"
 #include "platform/power.h"
 #include "platform/process_starter.h"
 
@@ -19,6 +21,8 @@ struct Services
     Power& power;
     ProcessStarter& processes;
     Bell& bell;
+    FolderFiles& folderFiles;
+    FileDialog& fileDialog;
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/desktop_browser.h"
+#include "app/desktop_file_dialog.h"
 #include "app/services.h"
 #include "scheduler/alarm_bell.h"
 
@@ -26,6 +27,8 @@ private:
     std::unique_ptr<Power> m_power;
     std::unique_ptr<ProcessStarter> m_processes;
     AlarmBell m_bell;
+    std::unique_ptr<FolderFiles> m_folderFiles;
+    DesktopFileDialog m_fileDialog;
 };
 
 } // namespace velmora

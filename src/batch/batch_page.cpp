@@ -1,19 +1,85 @@
 #include "batch/batch_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "app/control_placement.h"
+#include "app/qt_text.h"
+#include "batch/batch_engine.h"
 
 namespace velmora {
 
 using namespace Qt::Literals::StringLiterals;
 
-BatchPage::BatchPage(QWidget* parent)
-    : QWidget(parent), m_modeList(PlaceControl<QComboBox>(this, u"组合框1"_s, {12, 16, 416, 20})),
+namespace {
+
+// How a mode relabels the lower three rows; a row without caption is hidden and keeps its
+// caption, a box without text is emptied.
+struct ModeLayout
+{
+    const char16_t* typeCaption;
+    const char16_t* secondCaption;
+    const char16_t* thirdCaption;
+    const char16_t* typeText;
+    const char16_t* secondText;
+    const char16_t* thirdText;
+};
+
+constexpr const char16_t* kSampleTime = u"2009-11-15 15:15:15";
+
+constexpr ModeLayout kModeLayouts[] = {
+    {u"文件类型", u"取前缀名", nullptr, nullptr, nullptr, nullptr},
+    {u"文件类型", u"新扩展名", nullptr, u"txt", nullptr, nullptr},
+    {u"文件类型", u"生成数量", u"生成内容", nullptr, nullptr, nullptr},
+    {u"文件类型", nullptr, nullptr, nullptr, nullptr, nullptr},
+    {u"文件类型", nullptr, nullptr, u"txt", nullptr, nullptr},
+    {u"文件类型", nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {u"创建时间:", u"修改时间:", u"访问时间:", kSampleTime, kSampleTime, kSampleTime},
+    {u"文件类型", u"初始文本：", u"替换文本：", nullptr, nullptr, nullptr},
+};
+
+void ApplyRow(QLabel* label, QLineEdit* box, const char16_t* caption, const char16_t* text)
+{
+    label->setVisible(caption != nullptr);
+    box->setVisible(caption != nullptr);
+    if (caption != nullptr)
+        label->setText(QString::fromUtf16(caption));
+    box->setText(text != nullptr ? QString::fromUtf16(text) : QString());
+}
+
+std::string BoxText(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+/// Keeps the window usable and the bar moving while the engine runs.
+class PageProgress final : public BatchProgress
+{
+public:
+    explicit PageProgress(QProgressBar* bar) : m_bar(bar) {}
+
+    void PumpMessages() override { QCoreApplication::processEvents(); }
+
+    void Progress(int k, int n) override
+    {
+        m_bar->setValue(static_cast<int>(static_cast<double>(k) / static_cast<double>(n) * 1000.0));
+    }
+
+private:
+    QProgressBar* m_bar;
+};
+
+} // namespace
+
+BatchPage::BatchPage(FileSystem& files, FolderFiles& folderFiles, FileDialog& fileDialog, QWidget* parent)
+    : QWidget(parent), m_files(files), m_folderFiles(folderFiles), m_fileDialog(fileDialog),
+      m_modeList(PlaceControl<QComboBox>(this, u"组合框1"_s, {12, 16, 416, 20})),
       m_folderLabel(PlaceControl<QLabel>(this, u"标签1"_s, {30, 55, 56, 24}, u"文件目录："_s)),
       m_folderBox(PlaceControl<QLineEdit>(this, u"编辑框1"_s, {90, 56, 328, 24})),
       m_typeLabel(PlaceControl<QLabel>(this, u"标签2"_s, {30, 90, 56, 24}, u"文件类型："_s)),
@@ -35,6 +101,10 @@ BatchPage::BatchPage(QWidget* parent)
     m_runButton->setCursor(Qt::PointingHandCursor);
     m_progressBar->setRange(0, 1000);
     m_progressBar->setValue(0);
+
+    connect(m_modeList, &QComboBox::activated, this, &BatchPage::ApplyModeLayout);
+    connect(m_runButton, &QPushButton::clicked, this, &BatchPage::Run);
+    m_folderBox->installEventFilter(this);
 }
 
 int BatchPage::Mode() const
@@ -45,8 +115,71 @@ int BatchPage::Mode() const
 void BatchPage::HideProgress()
 {
     m_progressBar->setValue(0);
-    m_progressBar->hide();
-    m_progressLabel->hide();
+    ShowProgressRow(false);
+}
+
+void BatchPage::ShowProgressRow(bool shown)
+{
+    m_progressBar->setVisible(shown);
+    m_progressLabel->setVisible(shown);
+}
+
+bool BatchPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_folderBox && event->type() == QEvent::MouseButtonDblClick) {
+        FillFolderBoxFromDialog();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BatchPage::ApplyModeLayout(int mode)
+{
+    if (mode < 0 || mode >= static_cast<int>(std::size(kModeLayouts)))
+        return;
+    m_folderLabel->setText(u"文件目录"_s);
+    m_typeLabel->setText(u"文件类型"_s);
+    m_folderLabel->show();
+    m_folderBox->show();
+    const ModeLayout& layout = kModeLayouts[mode];
+    ApplyRow(m_typeLabel, m_typeBox, layout.typeCaption, layout.typeText);
+    ApplyRow(m_secondLabel, m_secondBox, layout.secondCaption, layout.secondText);
+    ApplyRow(m_thirdLabel, m_thirdBox, layout.thirdCaption, layout.thirdText);
+}
+
+void BatchPage::FillFolderBoxFromDialog()
+{
+    if (const std::optional<std::filesystem::path> chosen = m_fileDialog.ChooseFileToOpen())
+        m_lastChosenFile = *chosen;
+    const NativePath& path = m_lastChosenFile.native();
+    m_folderBox->setText(FromNativePath(Mode() == static_cast<int>(BatchMode::Split) ? path : FolderOfPath(path)));
+}
+
+BatchInputs BatchPage::ReadInputs() const
+{
+    return BatchInputs{static_cast<BatchMode>(Mode()), BoxText(m_folderBox), BoxText(m_typeBox), BoxText(m_secondBox),
+                       BoxText(m_thirdBox)};
+}
+
+void BatchPage::Run()
+{
+    // Reached again from the message pump of a run in progress.
+    if (m_running)
+        return;
+    m_running = true;
+    ShowProgressRow(true);
+    if (Mode() == static_cast<int>(BatchMode::Split))
+        m_typeBox->setText(u"txt"_s);
+    const BatchInputs inputs = ReadInputs();
+
+    PageProgress progress(m_progressBar);
+    BatchTools tools{m_files, m_folderFiles, progress};
+    RunBatch(inputs, tools);
+
+    if (inputs.mode == BatchMode::Merge)
+        m_thirdBox->clear();
+    ShowProgressRow(false);
+    m_running = false;
 }
 
 } // namespace velmora

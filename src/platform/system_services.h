@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/folder_files.h"
 #include "platform/power.h"
 #include "platform/process_starter.h"
 
@@ -11,6 +12,9 @@ namespace velmora {
 
 /// The file system of the machine the program runs on.
 std::unique_ptr<FileSystem> CreateSystemFileSystem();
+
+/// Folder listing, moves, deletion and file times on the machine the program runs on.
+std::unique_ptr<FolderFiles> CreateSystemFolderFiles();
 
 /// The local clock of the machine the program runs on.
 std::unique_ptr<Clock> CreateSystemClock();

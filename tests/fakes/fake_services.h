@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "app/services.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
@@ -7,6 +9,8 @@
 #include "fakes/recording_browser.h"
 #include "fakes/recording_power.h"
 #include "fakes/recording_process_starter.h"
+#include "fakes/scripted_file_dialog.h"
+#include "platform/system_services.h"
 
 namespace velmora {
 
@@ -25,11 +29,14 @@ struct FakeServices
     RecordingPower power;
     RecordingProcessStarter recordingProcesses;
     RecordingBell bell;
+    ScriptedFileDialog fileDialog;
+    // Batch runs touch only the folders a test names, so they may use the real disk.
+    std::unique_ptr<FolderFiles> realFolderFiles = CreateSystemFolderFiles();
 
     FileSystem* files = &fakeFiles;
     ProcessStarter* processes = &recordingProcesses;
 
-    Services Get() { return Services{*files, clock, browser, power, *processes, bell}; }
+    Services Get() { return Services{*files, clock, browser, power, *processes, bell, *realFolderFiles, fileDialog}; }
 };
 
 } // namespace velmora

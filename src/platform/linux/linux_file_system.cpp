@@ -180,7 +180,7 @@ bool SyncFolder(const std::filesystem::path& folder)
     return fd.Valid() && FsyncRetrying(fd.Get());
 }
 
-bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view bytes)
+bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
 {
     if (file.empty() || !file.has_filename()) {
         return false;
@@ -213,7 +213,7 @@ bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view byte
         }
     }
 
-    if (!WriteAll(fd.Get(), bytes) || !FsyncRetrying(fd.Get()) || !fd.Close()) {
+    if (!WriteAll(fd.Get(), bytes) || (flushToDisk && !FsyncRetrying(fd.Get())) || !fd.Close()) {
         return false;
     }
     if (::rename(tempPath.c_str(), target.c_str()) != 0) {
@@ -221,7 +221,9 @@ bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view byte
     }
     removeTemp.Release();
     // Make the rename itself durable; the content is already complete either way.
-    SyncFolder(folder);
+    if (flushToDisk) {
+        SyncFolder(folder);
+    }
     return true;
 }
 
@@ -273,13 +275,18 @@ std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path
     }
 }
 
-bool LinuxFileSystem::WriteFile(const std::filesystem::path& file, std::string_view bytes)
+bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
 {
     try {
-        return WriteFileUnchecked(file, bytes);
+        return WriteFileUnchecked(file, bytes, flushToDisk);
     } catch (...) {
         return false;
     }
+}
+
+bool LinuxFileSystem::WriteFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    return ReplaceFileContent(file, bytes, true);
 }
 
 bool LinuxFileSystem::Exists(const std::filesystem::path& path) const

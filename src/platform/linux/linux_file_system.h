@@ -4,6 +4,12 @@
 
 namespace velmora {
 
+/// Replaces the whole content of a file as LinuxFileSystem::WriteFile does: through a new file
+/// beside it that takes its name, keeping the old file's permissions. Without flushToDisk the
+/// bytes are left in the disk cache, so that thousands of files are written quickly; a failed
+/// write still leaves the old content.
+bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk);
+
 /// Files and folders through POSIX calls.
 class LinuxFileSystem final : public FileSystem
 {

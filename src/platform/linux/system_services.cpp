@@ -2,6 +2,7 @@
 
 #include "platform/linux/detached_process_starter.h"
 #include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_folder_files.h"
 #include "platform/linux/logind_power.h"
 #include "platform/linux/system_clock.h"
 
@@ -10,6 +11,11 @@ namespace velmora {
 std::unique_ptr<FileSystem> CreateSystemFileSystem()
 {
     return std::make_unique<LinuxFileSystem>();
+}
+
+std::unique_ptr<FolderFiles> CreateSystemFolderFiles()
+{
+    return std::make_unique<LinuxFolderFiles>();
 }
 
 std::unique_ptr<Clock> CreateSystemClock()

@@ -1,0 +1,129 @@
+#include "batch/batch_engine.h"
+
+#include "batch/content_operations.h"
+#include "batch/folder_listing.h"
+#include "platform/code_page.h"
+#include "scheduler/time_text.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::string_view kEveryFile = "*.*";
+
+void RenameNumbered(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, FilePattern(inputs.type), ListedAs::FullPaths);
+    const NativePath prefix =
+        WithTrailingSeparator(NativePathFromUtf8(inputs.folder)) + NativePathFromUtf8(inputs.third);
+    const NativePath extension = NativeFromAscii(".") + NativePathFromUtf8(inputs.type);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        RenameFile(tools.folderFiles, files[k - 1], prefix + NativeDecimal(k) + extension);
+        tools.progress.Progress(k, count);
+    }
+}
+
+void GiveNewExtension(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, FilePattern(inputs.type), ListedAs::FullPaths);
+    const NativePath newExtension = NativeFromAscii(".") + NativePathFromUtf8(inputs.third);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        ChangeExtension(tools.folderFiles, files[k - 1], newExtension);
+        tools.progress.Progress(k, count);
+    }
+}
+
+void DeleteFiles(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, FilePattern(inputs.type), ListedAs::FullPaths);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        tools.folderFiles.DeleteFile(files[k - 1]);
+        tools.progress.Progress(k, count);
+    }
+}
+
+void SortByExtension(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> names = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::BareNames);
+    const NativePath folder = WithTrailingSeparator(NativePathFromUtf8(inputs.folder));
+    const int count = static_cast<int>(names.size());
+    for (int k = 1; k <= count; ++k) {
+        const NativePath& name = names[k - 1];
+        tools.progress.Progress(k, count);
+        // A name without extension makes the target its own path, which exists: the file stays.
+        const NativePath subFolder = WithTrailingSeparator(folder + ExtensionOfPath(name));
+        tools.files.EnsureFolder(subFolder);
+        tools.folderFiles.MoveFile(folder + name, subFolder + name);
+        tools.progress.Progress(k, count);
+    }
+}
+
+void SetTimesOfFiles(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::FullPaths);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        SetFileTimes(tools.folderFiles, files[k - 1], inputs.type, inputs.third, inputs.fourth);
+        tools.progress.Progress(k, count);
+    }
+}
+
+std::optional<LocalTime> ParsedLocalTime(std::string_view utf8)
+{
+    const DateTime parsed = ParseTimeText(LocalFromUtf8(utf8));
+    if (parsed == LowestDateTime())
+        return std::nullopt;
+    return LocalTime{parsed.Year(), parsed.Month(), parsed.Day(), parsed.Hour(), parsed.Minute(), parsed.Second()};
+}
+
+} // namespace
+
+NativePath FilePattern(std::string_view type)
+{
+    return type.empty() ? NativeFromAscii(kEveryFile) : NativeFromAscii("*.") + NativePathFromUtf8(type);
+}
+
+std::vector<NativePath> ListRunFiles(const BatchInputs& inputs, BatchTools& tools, NativePathView pattern,
+                                     ListedAs listedAs)
+{
+    std::vector<NativePath> files;
+    ListFolderFiles(tools.folderFiles, NativePathFromUtf8(inputs.folder), pattern, files, listedAs,
+                    [&tools] { tools.progress.PumpMessages(); });
+    return files;
+}
+
+bool SetFileTimes(FolderFiles& folderFiles, const NativePath& path, std::string_view /*creationText*/,
+                  std::string_view modificationText, std::string_view accessText)
+{
+    // Linux keeps no settable creation time, so that text changes nothing here.
+    return folderFiles.SetFileTimes(path, ParsedLocalTime(accessText), ParsedLocalTime(modificationText));
+}
+
+void RunBatch(const BatchInputs& inputs, BatchTools& tools)
+{
+    switch (inputs.mode) {
+    case BatchMode::RenameNumbered:
+        return RenameNumbered(inputs, tools);
+    case BatchMode::NewExtension:
+        return GiveNewExtension(inputs, tools);
+    case BatchMode::Generate:
+        return GenerateFiles(inputs, tools);
+    case BatchMode::Delete:
+        return DeleteFiles(inputs, tools);
+    case BatchMode::Merge:
+        return MergeDocuments(inputs, tools);
+    case BatchMode::Split:
+        return SplitDocument(inputs, tools);
+    case BatchMode::SortByExtension:
+        return SortByExtension(inputs, tools);
+    case BatchMode::FileTimes:
+        return SetTimesOfFiles(inputs, tools);
+    case BatchMode::ReplaceContent:
+        return ReplaceInFiles(inputs, tools);
+    }
+}
+
+} // namespace velmora
