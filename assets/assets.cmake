@@ -9,3 +9,6 @@ set(VELMORA_ASSET_FILES
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-32.png"
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-48.png"
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-256.png")
+
+# The theme skins, generated from one template (see skins/themes.cmake).
+include("${CMAKE_CURRENT_LIST_DIR}/skins/themes.cmake")

@@ -3,6 +3,7 @@
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/skin_engine_loader.h"
 
 namespace velmora {
 
@@ -13,6 +14,7 @@ struct Services
     FileSystem& files;
     Clock& clock;
     Browser& browser;
+    SkinEngineLoader& skinEngine;
 };
 
 } // namespace velmora

@@ -22,6 +22,7 @@ private:
     std::unique_ptr<FileSystem> m_files;
     std::unique_ptr<Clock> m_clock;
     DesktopBrowser m_browser;
+    std::unique_ptr<SkinEngineLoader> m_skinEngine;
 };
 
 } // namespace velmora

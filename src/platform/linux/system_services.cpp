@@ -1,5 +1,6 @@
 #include "platform/system_services.h"
 
+#include "platform/linux/dl_skin_engine_loader.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/system_clock.h"
 
@@ -13,6 +14,11 @@ std::unique_ptr<FileSystem> CreateSystemFileSystem()
 std::unique_ptr<Clock> CreateSystemClock()
 {
     return std::make_unique<SystemClock>();
+}
+
+std::unique_ptr<SkinEngineLoader> CreateSystemSkinEngineLoader()
+{
+    return std::make_unique<DlSkinEngineLoader>();
 }
 
 } // namespace velmora
