@@ -2,25 +2,13 @@
 
 #include "app/data_folder.h"
 #include "app/ini_file.h"
+#include "app/settings_keys.h"
 #include "app/skin_engine.h"
-#include "platform/code_page.h"
 
 namespace velmora {
 
 namespace {
 constexpr std::string_view kSettingValues[kThemeCount] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "", "11", "12"};
-
-const Text& StartSection()
-{
-    static const Text section = LocalFromUtf8("启动项");
-    return section;
-}
-
-const Text& ThemeKey()
-{
-    static const Text key = LocalFromUtf8("主题");
-    return key;
-}
 } // namespace
 
 std::string_view ThemeSettingValue(int theme)
