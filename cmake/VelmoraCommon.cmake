@@ -14,7 +14,9 @@ function(add_velmora_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE velmora_common velmora_test_support ${ARG_LIBS})
     if(ARG_UI)
-        target_link_libraries(${name} PRIVATE velmora_ui_test_main)
+        # The resources are linked here, not through the static test main, which would drop
+        # their registration.
+        target_link_libraries(${name} PRIVATE velmora_ui_test_main velmora_assets)
         gtest_discover_tests(${name}
             PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ui
             DISCOVERY_TIMEOUT 30)
