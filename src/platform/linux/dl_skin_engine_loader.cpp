@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 

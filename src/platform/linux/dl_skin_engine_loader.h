@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include <memory>
 
 #include "platform/skin_engine_loader.h"
 #include "skin_engine/skin_engine_api.h"
