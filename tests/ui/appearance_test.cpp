@@ -184,6 +184,9 @@ TEST_F(AppearanceTest, StartUpRestoresOnlyAnExactStoredTheme)
     EXPECT_TRUE(qApp->styleSheet().contains(u"简约com"_s));
     EXPECT_EQ(StoredSettings(), "[启动项]\r\n主题=3\r\n");
     EXPECT_EQ(m_state.themeText, "3");
+    // The restore applies the theme without checking its button.
+    for (int theme = 1; theme <= 12; ++theme)
+        EXPECT_FALSE(Find<QAbstractButton>(u"单选框%1"_s.arg(theme))->isChecked()) << theme;
 }
 
 TEST_F(AppearanceTest, StoredTheme10RestoresNothing)
