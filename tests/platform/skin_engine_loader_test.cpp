@@ -20,6 +20,7 @@ TEST(DlSkinEngineLoader, LoadsOnlyALibraryWithTheAttachFunction)
     DlSkinEngineLoader loader("/nowhere", "/nowhere");
     EXPECT_FALSE(loader.Load("/nowhere/" / SkinEngineFileName()));
     EXPECT_FALSE(loader.Load(notALibrary));
+    EXPECT_FALSE(loader.Load(VELMORA_LIBRARY_WITHOUT_SKIN_EXPORT));
     EXPECT_EQ(kBuiltEngine.filename(), SkinEngineFileName());
     EXPECT_TRUE(loader.Load(kBuiltEngine));
     EXPECT_TRUE(loader.Load(kBuiltEngine)); // already loaded
