@@ -10,3 +10,6 @@ set(VELMORA_ASSET_FILES
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-48.png"
     "${CMAKE_CURRENT_LIST_DIR}/icons/velmora-256.png"
     "${CMAKE_CURRENT_LIST_DIR}/sounds/bell.wav")
+
+# The theme skins, generated from one template (see skins/themes.cmake).
+include("${CMAKE_CURRENT_LIST_DIR}/skins/themes.cmake")

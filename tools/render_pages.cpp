@@ -1,7 +1,10 @@
-// Renders the main window on each of its six pages to page-0.png ... page-5.png in a folder,
-// headless, for the README and for reviewing the layout.
+// Renders the main window on each of its six pages to page-0.png ... page-5.png in a folder, and
+// once more in each of the twelve themes to theme-1/ ... theme-12/, headless, for the README and
+// for reviewing the layout.
 #include <cstdio>
+#include <memory>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -12,8 +15,31 @@
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "app/system_services_owner.h"
+#include "platform/linux/dl_skin_engine_loader.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool RenderPages(velmora::MainWindow& window, const QDir& output)
+{
+    if (!output.mkpath(u"."_s)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(output.path()));
+        return false;
+    }
+    for (int page = velmora::MainWindow::SchedulerPageIndex; page <= velmora::MainWindow::SettingsPageIndex; ++page) {
+        window.ShowPage(page);
+        QApplication::processEvents();
+        const QString file = output.filePath(u"page-%1.png"_s.arg(page));
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,13 +60,11 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     const QDir output(QString::fromLocal8Bit(argv[1]));
-    if (!output.mkpath(u"."_s)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
 
     velmora::ProgramState state;
-    velmora::SystemServicesOwner services;
+    // The skin engine is built beside the program, not beside this tool.
+    velmora::SystemServicesOwner services(
+        std::make_unique<velmora::DlSkinEngineLoader>(VELMORA_SKIN_ENGINE_FOLDER, "/usr/lib"));
     velmora::MainWindow window(state, services.Get());
     window.MainWindowCreated();
     window.show();
@@ -48,14 +72,13 @@ int main(int argc, char** argv)
     QEventLoop tick;
     QTimer::singleShot(1200, &tick, &QEventLoop::quit);
     tick.exec();
-    for (int page = velmora::MainWindow::SchedulerPageIndex; page <= velmora::MainWindow::SettingsPageIndex; ++page) {
-        window.ShowPage(page);
-        QApplication::processEvents();
-        const QString file = output.filePath(u"page-%1.png"_s.arg(page));
-        if (!window.grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    if (!RenderPages(window, output))
+        return 1;
+    // The default theme first: chosen before any other it keeps the program's own look.
+    for (int theme : {10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12}) {
+        window.findChild<QAbstractButton*>(u"单选框%1"_s.arg(theme))->click();
+        if (!RenderPages(window, QDir(output.filePath(u"theme-%1"_s.arg(theme)))))
             return 1;
-        }
     }
     return 0;
 }

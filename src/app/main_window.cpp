@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QWindow>
 
+#include "app/about_box.h"
+#include "app/appearance.h"
 #include "app/control_placement.h"
 #include "app/picture_button.h"
 #include "app/settings_page.h"
@@ -71,6 +73,7 @@ MainWindow::MainWindow(ProgramState& state, const Services& services, QWidget* p
     UseDefaultPointerOnPages();
     m_scheduleClock =
         new ScheduleClock(m_state, m_services, *m_schedulerPage, *m_settingsPage->ConfigurationLine(), this);
+    m_appearance = new Appearance(*this, *m_settingsPage, m_state, m_services);
 }
 
 MainWindow::~MainWindow() = default;
@@ -115,7 +118,8 @@ void MainWindow::BuildFrame()
             &QWidget::showMinimized);
     connect(placePicture(u"图形按钮2"_s, {469, 8, 30, 30}, u":/images/exit.png"_s), &QAbstractButton::clicked, this,
             &MainWindow::SaveRunTimeAndExit);
-    placePicture(u"图形按钮8"_s, {0, 200, 60, 60}, u":/images/about.png"_s);
+    connect(placePicture(u"图形按钮8"_s, {0, 200, 60, 60}, u":/images/about.png"_s), &QAbstractButton::clicked, this,
+            [this] { ShowAboutBox(m_state); });
     connect(placePicture(u"图形按钮3"_s, {0, 260, 60, 60}, u":/images/exit.png"_s), &QAbstractButton::clicked, this,
             &MainWindow::SaveRunTimeAndExit);
 }
@@ -136,6 +140,8 @@ void MainWindow::BuildPages()
         colours.setColor(QPalette::Window, kPageColour);
         page->setPalette(colours);
         page->setAutoFillBackground(true);
+        // Lets a skin's background reach the page; custom widgets draw none by default.
+        page->setAttribute(Qt::WA_StyledBackground);
         m_pages->addTab(page, QString::fromUtf16(kPageCaptions[index]));
     }
     connect(m_settingsPage, &SettingsPage::ConfigurationLineDoubleClicked, this,

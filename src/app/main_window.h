@@ -14,6 +14,7 @@ class QTabWidget;
 
 namespace velmora {
 
+class Appearance;
 class BatchPage;
 class ConsolePage;
 class MemoPage;
@@ -97,6 +98,7 @@ private:
     QMenu* m_pyMenu = nullptr;
     TrayIcon* m_trayIcon = nullptr;
     ScheduleClock* m_scheduleClock = nullptr;
+    Appearance* m_appearance = nullptr;
 
     /// Where the pointer grabbed the window, while it is dragged by hand.
     std::optional<QPoint> m_dragOffset;

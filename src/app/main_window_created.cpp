@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include "app/appearance.h"
 #include "app/data_folder.h"
 #include "app/file_drop_target.h"
 #include "app/main_window.h"
@@ -36,6 +37,8 @@ QIcon ProgramIcon()
 
 void MainWindow::MainWindowCreated()
 {
+    m_appearance->LocateSkinEngine(m_appearance->SkinEngineBesideProgram());
+
     // Laid out taller; the background covers 320 pixels and the window keeps its top-left corner.
     setFixedSize(500, 320);
 
@@ -78,6 +81,8 @@ void MainWindow::MainWindowCreated()
         m_services.files.EnsureFolder(DataFolder());
 
     m_state.schedule.storedRunSeconds = ReadStoredRunSeconds(m_services.files, SettingsFile());
+
+    m_appearance->RestoreTheme();
 }
 
 void MainWindow::DroppedFileRouting(const QString& path)

@@ -1,12 +1,32 @@
 #include "app/program_start.h"
 
 #include <QApplication>
+#include <QEventLoop>
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/skin_engine.h"
+#include "app/splash_window.h"
 #include "app/system_services_owner.h"
 
 namespace velmora {
+
+namespace {
+// Opens the main window over everything else and returns when the program ends with it.
+void RunMainWindow(ProgramState& state, const Services& services)
+{
+    MainWindow window(state, services);
+    // The program ends when its window does, through an exit command or a close; ending the
+    // application also ends this loop and the splash window's pauses around it.
+    QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &MainWindow::Closed, &window, [] { QCoreApplication::exit(0); });
+    window.MainWindowCreated();
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    QEventLoop untilTheProgramEnds;
+    untilTheProgramEnds.exec();
+}
+} // namespace
 
 int ProgramStart()
 {
@@ -14,14 +34,11 @@ int ProgramStart()
     // function.
     ProgramState state;
     SystemServicesOwner services;
+    state.skinEnginePath = LocateSkinEngine(services.Get().files, services.Get().skinEngine, {});
 
-    MainWindow window(state, services.Get());
-    // The program ends when its window does, through an exit command or a close.
+    // The splash window stays, hidden, while the main window is open; it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });
-    QObject::connect(&window, &MainWindow::Closed, &window, [] { QCoreApplication::exit(0); });
-    window.MainWindowCreated();
-    window.show();
+    SplashWindow splash(state, [&state, &services] { RunMainWindow(state, services.Get()); });
     return QApplication::exec();
 }
 

@@ -44,10 +44,22 @@ struct ProgramState
     Text newestVersion;
     Text programVersion;
 
+    /// The skin engine library the themes go to.
+    std::filesystem::path skinEnginePath;
+    /// The skin of the theme chosen last; empty until a theme with a skin is chosen.
+    ByteString currentSkin;
+    /// The theme value read from the settings file at start-up.
+    Text themeText;
+    /// The main window's alpha as the transparency slider last set it.
+    std::int32_t windowAlpha = 0;
+
     /// The script dropped on the Python page.
     std::filesystem::path pyScriptPath;
     /// 1 while scripts run without a console window.
     std::int32_t pyConsoleHidden = 0;
+
+    /// Green and blue of the splash window's big label while it fades from red.
+    std::int32_t fadeLevel = 0;
 };
 
 } // namespace velmora

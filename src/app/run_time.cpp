@@ -5,23 +5,9 @@
 
 #include "app/ini_file.h"
 #include "app/number_text.h"
-#include "platform/code_page.h"
+#include "app/settings_keys.h"
 
 namespace velmora {
-
-namespace {
-const Text& StartSection()
-{
-    static const Text section = LocalFromUtf8("启动项");
-    return section;
-}
-
-const Text& RunTimeKey()
-{
-    static const Text key = LocalFromUtf8("启动时间");
-    return key;
-}
-} // namespace
 
 std::int32_t ReadStoredRunSeconds(const FileSystem& files, const std::filesystem::path& settingsFile)
 {

@@ -8,6 +8,7 @@
 #include "platform/folder_files.h"
 #include "platform/power.h"
 #include "platform/process_starter.h"
+#include "platform/skin_engine_loader.h"
 
 namespace velmora {
 
@@ -23,6 +24,7 @@ struct Services
     Bell& bell;
     FolderFiles& folderFiles;
     FileDialog& fileDialog;
+    SkinEngineLoader& skinEngine;
 };
 
 } // namespace velmora

@@ -46,8 +46,10 @@ SettingsPage::SettingsPage(QWidget* parent)
     m_themeGroup->setTitle(u"当前配色方案："_s);
     int number = 1;
     for (const ThemeButton& theme : kThemeButtons) {
-        PlaceControl<QRadioButton>(m_themeGroup, u"单选框"_s + QString::number(number++), theme.geometry,
-                                   QString::fromUtf16(theme.caption));
+        auto* button = PlaceControl<QRadioButton>(m_themeGroup, u"单选框"_s + QString::number(number), theme.geometry,
+                                                  QString::fromUtf16(theme.caption));
+        connect(button, &QRadioButton::clicked, this, [this, number] { Q_EMIT ThemeClicked(number); });
+        ++number;
     }
 
     m_configurationLine->setReadOnly(true);

@@ -19,8 +19,14 @@ public:
 
     /// The update page, the version and the running time, rewritten every second.
     QLineEdit* ConfigurationLine() const { return m_configurationLine; }
+    /// Sets the window's transparency, 1 (nearly opaque) to 100 (invisible).
+    QSlider* TransparencySlider() const { return m_transparencySlider; }
+    /// Shows the alpha the slider set last.
+    QLabel* TransparencyLabel() const { return m_transparencyLabel; }
 
 Q_SIGNALS:
+    /// The user clicked the radio button of a theme, numbered 1 to 12.
+    void ThemeClicked(int theme);
     /// The configuration line was double-clicked.
     void ConfigurationLineDoubleClicked();
 

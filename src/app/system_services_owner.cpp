@@ -1,19 +1,21 @@
 #include "app/system_services_owner.h"
 
-#include "platform/system_services.h"
+#include <utility>
 
 namespace velmora {
 
-SystemServicesOwner::SystemServicesOwner()
+SystemServicesOwner::SystemServicesOwner(std::unique_ptr<SkinEngineLoader> skinEngine)
     : m_files(CreateSystemFileSystem()), m_clock(CreateSystemClock()), m_power(CreateSystemPower()),
-      m_processes(CreateSystemProcessStarter()), m_folderFiles(CreateSystemFolderFiles())
+      m_processes(CreateSystemProcessStarter()), m_folderFiles(CreateSystemFolderFiles()),
+      m_skinEngine(std::move(skinEngine))
 {}
 
 SystemServicesOwner::~SystemServicesOwner() = default;
 
 Services SystemServicesOwner::Get()
 {
-    return Services{*m_files, *m_clock, m_browser, *m_power, *m_processes, m_bell, *m_folderFiles, m_fileDialog};
+    return Services{*m_files, *m_clock,       m_browser,    *m_power,     *m_processes,
+                    m_bell,   *m_folderFiles, m_fileDialog, *m_skinEngine};
 }
 
 } // namespace velmora

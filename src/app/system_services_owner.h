@@ -5,6 +5,7 @@
 #include "app/desktop_browser.h"
 #include "app/desktop_file_dialog.h"
 #include "app/services.h"
+#include "platform/system_services.h"
 #include "scheduler/alarm_bell.h"
 
 namespace velmora {
@@ -13,7 +14,8 @@ namespace velmora {
 class SystemServicesOwner
 {
 public:
-    SystemServicesOwner();
+    /// The skin engine's loader can be one that looks elsewhere than beside the program.
+    explicit SystemServicesOwner(std::unique_ptr<SkinEngineLoader> skinEngine = CreateSystemSkinEngineLoader());
     ~SystemServicesOwner();
     SystemServicesOwner(const SystemServicesOwner&) = delete;
     SystemServicesOwner& operator=(const SystemServicesOwner&) = delete;
@@ -29,6 +31,7 @@ private:
     AlarmBell m_bell;
     std::unique_ptr<FolderFiles> m_folderFiles;
     DesktopFileDialog m_fileDialog;
+    std::unique_ptr<SkinEngineLoader> m_skinEngine;
 };
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include "platform/folder_files.h"
 #include "platform/power.h"
 #include "platform/process_starter.h"
+#include "platform/skin_engine_loader.h"
 
 namespace velmora {
 
@@ -24,5 +25,8 @@ std::unique_ptr<Power> CreateSystemPower();
 
 /// Starts programs on the machine the program runs on.
 std::unique_ptr<ProcessStarter> CreateSystemProcessStarter();
+
+/// The loader of the skin engine library, looking beside the program and in the system's folder.
+std::unique_ptr<SkinEngineLoader> CreateSystemSkinEngineLoader();
 
 } // namespace velmora

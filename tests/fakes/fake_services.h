@@ -9,13 +9,15 @@
 #include "fakes/recording_browser.h"
 #include "fakes/recording_power.h"
 #include "fakes/recording_process_starter.h"
+#include "fakes/recording_skin_engine.h"
 #include "fakes/scripted_file_dialog.h"
 #include "platform/system_services.h"
 
 namespace velmora {
 
 /// Every service the windows use, as fakes that record what was asked of them. A test that needs
-/// the real disk or real processes points `files` or `processes` at real services before Get().
+/// the real disk, real processes or a real skin engine points `files`, `processes` or
+/// `skinEngine` at real services before Get().
 struct FakeServices
 {
     FakeServices() = default;
@@ -30,13 +32,18 @@ struct FakeServices
     RecordingProcessStarter recordingProcesses;
     RecordingBell bell;
     ScriptedFileDialog fileDialog;
+    RecordingSkinEngine recordingSkinEngine;
     // Batch runs touch only the folders a test names, so they may use the real disk.
     std::unique_ptr<FolderFiles> realFolderFiles = CreateSystemFolderFiles();
 
     FileSystem* files = &fakeFiles;
     ProcessStarter* processes = &recordingProcesses;
+    SkinEngineLoader* skinEngine = &recordingSkinEngine;
 
-    Services Get() { return Services{*files, clock, browser, power, *processes, bell, *realFolderFiles, fileDialog}; }
+    Services Get()
+    {
+        return Services{*files, clock, browser, power, *processes, bell, *realFolderFiles, fileDialog, *skinEngine};
+    }
 };
 
 } // namespace velmora

@@ -100,8 +100,8 @@ TEST_F(MainWindowTest, StartsOnTheFirstPageWithTheDataFolderCreated)
     EXPECT_TRUE(Find(u"标签进度条"_s)->isHidden());
     EXPECT_EQ(Find<QDateTimeEdit>(u"日期框1"_s)->displayFormat(), u"yyyy-MM-dd HH:mm:ss"_s);
     EXPECT_EQ(Find<QComboBox>(u"组合框2"_s)->currentIndex(), 0);
-    // The start writes nothing: only leaving through an exit command does.
-    EXPECT_FALSE(fs::exists(SettingsPath()));
+    // The start writes only the theme it restored: none, on a first start.
+    EXPECT_EQ(ReadBytes(SettingsPath()), LocalFromUtf8("[启动项]\r\n主题=\r\n"));
 }
 
 TEST_F(MainWindowTest, PlacesEveryControlAtItsPlace)
@@ -162,17 +162,18 @@ TEST_F(MainWindowTest, ExitCommandsAddThisRunToTheStoredRunningTime)
             Window().findChild<ScheduleClock*>()->Tick();
         leave(Window());
         EXPECT_EQ(exits.count(), 1);
-        EXPECT_EQ(ReadBytes(SettingsPath()), LocalFromUtf8("[启动项]\r\n启动时间=125\r\n"));
+        EXPECT_EQ(ReadBytes(SettingsPath()), LocalFromUtf8("[启动项]\r\n启动时间=125\r\n主题=\r\n"));
     }
 }
 
 TEST_F(MainWindowTest, EscapeClosesWithoutWritingAnything)
 {
     QSignalSpy closes(&Window(), &MainWindow::Closed);
+    const std::string writtenAtStart = ReadBytes(SettingsPath());
     Window().findChild<ScheduleClock*>()->Tick();
     QTest::keyClick(&Window(), Qt::Key_Escape);
     EXPECT_EQ(closes.count(), 1);
-    EXPECT_FALSE(fs::exists(SettingsPath()));
+    EXPECT_EQ(ReadBytes(SettingsPath()), writtenAtStart);
 }
 
 TEST_F(MainWindowTest, ClockTicksRewriteTheStatusTexts)

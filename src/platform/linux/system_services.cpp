@@ -1,6 +1,7 @@
 #include "platform/system_services.h"
 
 #include "platform/linux/detached_process_starter.h"
+#include "platform/linux/dl_skin_engine_loader.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_folder_files.h"
 #include "platform/linux/logind_power.h"
@@ -31,6 +32,11 @@ std::unique_ptr<Power> CreateSystemPower()
 std::unique_ptr<ProcessStarter> CreateSystemProcessStarter()
 {
     return std::make_unique<DetachedProcessStarter>();
+}
+
+std::unique_ptr<SkinEngineLoader> CreateSystemSkinEngineLoader()
+{
+    return std::make_unique<DlSkinEngineLoader>();
 }
 
 } // namespace velmora
