@@ -55,6 +55,9 @@ int main(int argc, char** argv)
     }
     qputenv("HOME", home.path().toLocal8Bit());
     qunsetenv("XDG_CONFIG_HOME");
+    // The pictures need no update page.
+    if (qEnvironmentVariableIsEmpty("VELMORA_UPDATE_URL"))
+        qputenv("VELMORA_UPDATE_URL", "http://127.0.0.1:1/");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

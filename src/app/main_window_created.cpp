@@ -12,6 +12,7 @@
 #include "app/run_time.h"
 #include "app/settings_page.h"
 #include "app/tray_icon.h"
+#include "app/update_check.h"
 #include "app/window_alpha.h"
 #include "batch/batch_page.h"
 #include "console/console_page.h"
@@ -81,6 +82,8 @@ void MainWindow::MainWindowCreated()
         m_services.files.EnsureFolder(DataFolder());
 
     m_state.schedule.storedRunSeconds = ReadStoredRunSeconds(m_services.files, SettingsFile());
+
+    CheckForUpdate(m_state, this);
 
     m_appearance->RestoreTheme();
 }
