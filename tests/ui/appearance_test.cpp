@@ -169,7 +169,7 @@ TEST_F(AppearanceTest, TheEngineRefusesWhatIsNoSkin)
 
 TEST_F(AppearanceTest, WithoutTheEngineThemesOnlyStoreTheChoice)
 {
-    Window(false);
+    Window(false).findChild<ScheduleClock*>()->Tick(); // later ticks of the still clock change nothing
     const QList<QImage> ownLook = PagesButSettings();
     ClickTheme(2);
     EXPECT_EQ(StoredSettings(), "[启动项]\r\n主题=2\r\n");
@@ -233,6 +233,7 @@ TEST_F(AppearanceTest, TheAboutBoxTellsWhetherANewerVersionExists)
         {"2.9", u"作者：Pellam\r\n有新版本~更新\r\n最新版本号：2.9\r\n本地版本号：2.8\r\n软件运行时间：3秒"_s},
         {"", u"作者：Pellam\r\n已是最新版本\r\n最新版本号：\r\n本地版本号：2.8\r\n软件运行时间：3秒"_s},
     };
+    Window(); // its creation checks the update page, which no server answers here
     for (const Case& c : cases) {
         m_state.newestVersion = c.newest;
         m_state.programVersion = "2.8";

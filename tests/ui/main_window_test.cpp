@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, ClockTicksRewriteTheStatusTexts)
     Window().findChild<ScheduleClock*>()->Tick();
     EXPECT_EQ(Find<QPlainTextEdit>(u"编辑框提示"_s)->toPlainText(), u"当前：2019年3月3日9时14分24秒\n\n \n"_s);
     EXPECT_EQ(Find<QLineEdit>(u"编辑框配置信息"_s)->text(),
-              QString::fromStdString(UpdatePageAddress()) + u" 版本：  已运行：1秒"_s);
+              QString::fromStdString(UpdatePageAddress()) + u" 版本：2.8  已运行：1秒"_s);
     EXPECT_EQ(Find<QDateTimeEdit>(u"日期框1"_s)->dateTime(), QDateTime(QDate(2019, 3, 3), QTime(9, 14, 24)));
 }
 
