@@ -1,7 +1,5 @@
 #include "memo/memo_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,7 +8,7 @@
 
 #include "fakes/fake_file_system.h"
 #include "platform/code_page.h"
-#include "test_paths.h"
+#include "support/file_bytes.h"
 
 namespace velmora {
 namespace {
@@ -30,9 +28,7 @@ namespace {
 
 std::string Fixture(const char* name)
 {
-    std::ifstream in(fs::path(VELMORA_TEST_DATA_DIR) / "memo" / name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FixtureBytes(std::filesystem::path("memo") / name);
 }
 
 // A note as the list shows it, its cells converted as the page stores them.

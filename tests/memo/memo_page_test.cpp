@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <linux/fs.h>
 #include <memory>
 #include <optional>
@@ -32,6 +30,7 @@
 #include "app/main_window.h"
 #include "fakes/fake_services.h"
 #include "platform/system_services.h"
+#include "support/file_bytes.h"
 #include "test_paths.h"
 
 namespace velmora {
@@ -39,12 +38,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void CopyFixture(const char* name, const fs::path& to)
 {

@@ -1,22 +1,18 @@
 #include "scheduler/execution_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "test_paths.h"
+#include "support/file_bytes.h"
 
 namespace velmora {
 namespace {
 
 std::string Fixture(const char* name)
 {
-    std::ifstream in(std::string(VELMORA_TEST_DATA_DIR) + "/scheduler/" + name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FixtureBytes(std::filesystem::path("scheduler") / name);
 }
 
 const std::vector<ExecutionRow> kTwoRows = {

@@ -1,7 +1,5 @@
 #include "scheduler/scheduler_page.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <QAction>
@@ -22,7 +20,7 @@
 #include "platform/code_page.h"
 #include "scheduler/execution_file.h"
 #include "scheduler/schedule_clock.h"
-#include "test_paths.h"
+#include "support/file_bytes.h"
 
 namespace velmora {
 namespace {
@@ -31,8 +29,7 @@ using namespace Qt::Literals::StringLiterals;
 
 std::string Fixture(const char* name)
 {
-    std::ifstream in(std::string(VELMORA_TEST_DATA_DIR) + "/scheduler/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FixtureBytes(std::filesystem::path("scheduler") / name);
 }
 
 const QDateTime kChosen(QDate(2019, 3, 3), QTime(9, 14, 24));

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include <QAbstractButton>
@@ -24,6 +23,7 @@
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
 #include "skin_engine/skin_engine_api.h"
+#include "support/file_bytes.h"
 
 namespace velmora {
 namespace {
@@ -32,12 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace fs = std::filesystem;
 
 const fs::path kBuiltEngine = VELMORA_SKIN_ENGINE_FILE;
-
-std::string ReadBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // True when two renderings differ at most by the rounding of shaded edges (a channel by 3).
 bool LookAlike(const QList<QImage>& a, const QList<QImage>& b)

@@ -1,9 +1,7 @@
 #include "app/main_window.h"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 
 #include <QComboBox>
@@ -28,24 +26,13 @@
 #include "platform/code_page.h"
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
+#include "support/file_bytes.h"
 
 namespace velmora {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 // A main window in a home folder of its own, with a clock and a browser under the test's control.
 class MainWindowTest : public testing::Test
