@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,32 @@ TEST_F(Win32BatchTest, GeneratedFilesGetNumbersAndTheContent)
     EXPECT_EQ(Names(folder), (std::vector<std::wstring>{L"1.txt", L"2.txt"}));
     std::ifstream in(folder / L"2.txt", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "内容");
+}
+
+TEST_F(Win32BatchTest, FileTimesComeFromTheTimeTextsAndAnUnreadableTextLeavesItsTime)
+{
+    Put(L"a.txt");
+    const auto before = fs::last_write_time(m_folder.Path() / L"a.txt");
+    Run(BatchMode::FileTimes, Folder(), "2009-11-15 15:15:15", "not a time", "");
+    EXPECT_EQ(fs::last_write_time(m_folder.Path() / L"a.txt"), before);
+
+    Run(BatchMode::FileTimes, Folder(), "", "2010-01-02 03:04:05", "");
+    HANDLE file = CreateFileW((m_folder.Path() / L"a.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    FILETIME modification{};
+    GetFileTime(file, nullptr, nullptr, &modification);
+    CloseHandle(file);
+    FILETIME local{};
+    SYSTEMTIME time{};
+    ASSERT_TRUE(FileTimeToLocalFileTime(&modification, &local));
+    ASSERT_TRUE(FileTimeToSystemTime(&local, &time));
+    EXPECT_EQ(time.wYear, 2010);
+    EXPECT_EQ(time.wMonth, 1);
+    EXPECT_EQ(time.wDay, 2);
+    EXPECT_EQ(time.wHour, 3);
+    EXPECT_EQ(time.wMinute, 4);
+    EXPECT_EQ(time.wSecond, 5);
 }
 
 } // namespace
