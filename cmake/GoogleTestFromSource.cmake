@@ -1,5 +1,7 @@
-# GoogleTest for a cross build: compiled from the distribution's source package with the same
-# toolchain as the code under test. Its own build defines the GTest:: names find_package gives.
+# GoogleTest compiled from its sources with the same toolchain as the code under test: the
+# distribution's source package in a cross build, or any GoogleTest source tree given as
+# VELMORA_GOOGLETEST_SOURCE (a Windows machine without GoogleTest installed). Its own build
+# defines the GTest:: names that find_package(GTest) gives.
 set(VELMORA_GOOGLETEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest's source tree")
 if(NOT EXISTS "${VELMORA_GOOGLETEST_SOURCE}/CMakeLists.txt")
     message(FATAL_ERROR "No GoogleTest sources at ${VELMORA_GOOGLETEST_SOURCE} (Debian package googletest)")
