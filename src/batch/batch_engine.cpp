@@ -95,11 +95,11 @@ std::vector<NativePath> ListRunFiles(const BatchInputs& inputs, BatchTools& tool
     return files;
 }
 
-bool SetFileTimes(FolderFiles& folderFiles, const NativePath& path, std::string_view /*creationText*/,
+bool SetFileTimes(FolderFiles& folderFiles, const NativePath& path, std::string_view creationText,
                   std::string_view modificationText, std::string_view accessText)
 {
-    // Linux keeps no settable creation time, so that text changes nothing here.
-    return folderFiles.SetFileTimes(path, ParsedLocalTime(accessText), ParsedLocalTime(modificationText));
+    return folderFiles.SetFileTimes(path, ParsedLocalTime(creationText), ParsedLocalTime(accessText),
+                                    ParsedLocalTime(modificationText));
 }
 
 void RunBatch(const BatchInputs& inputs, BatchTools& tools)

@@ -43,10 +43,11 @@ public:
     /// disk, as a batch writes thousands of files. Folders are not created.
     virtual bool WriteFile(const std::filesystem::path& file, std::string_view bytes) = 0;
 
-    /// Sets the last-access and last-modification times of a file from local times; a time that
-    /// is absent is left as it is.
-    virtual bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& access,
-                              const std::optional<LocalTime>& modification) = 0;
+    /// Sets the creation, last-access and last-modification times of a file from local times; a
+    /// time that is absent is left as it is, and so is the creation time where the system keeps
+    /// none that can be set.
+    virtual bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& creation,
+                              const std::optional<LocalTime>& access, const std::optional<LocalTime>& modification) = 0;
 };
 
 } // namespace velmora

@@ -1,20 +1,17 @@
 #include "translate/md5_hex.h"
 
-#include <openssl/evp.h>
+#include "platform/md5.h"
 
 namespace velmora {
 
 Text Md5Hex(std::string_view bytes)
 {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_md5(), nullptr) != 1)
-        return {};
     constexpr char kHexDigits[] = "0123456789abcdef";
     Text hex;
-    for (unsigned int i = 0; i < length; ++i) {
-        hex += kHexDigits[digest[i] >> 4];
-        hex += kHexDigits[digest[i] & 0x0F];
+    for (const char c : Md5Digest(bytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kHexDigits[byte >> 4];
+        hex += kHexDigits[byte & 0x0F];
     }
     return hex;
 }

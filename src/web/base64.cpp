@@ -1,17 +1,21 @@
 #include "web/base64.h"
 
-#include <openssl/evp.h>
-
 namespace velmora {
 
 Text Base64Encode(const ByteString& bytes)
 {
-    // EVP_EncodeBlock writes one line with padding and a terminating zero.
-    Text encoded(4 * ((bytes.size() + 2) / 3) + 1, '\0');
-    const int written =
-        EVP_EncodeBlock(reinterpret_cast<unsigned char*>(encoded.data()),
-                        reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()));
-    encoded.resize(static_cast<std::size_t>(written));
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    Text encoded;
+    encoded.reserve(4 * ((bytes.size() + 2) / 3));
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+    for (std::size_t at = 0; at < bytes.size(); at += 3) {
+        const std::size_t left = bytes.size() - at;
+        const unsigned group = (byte(at) << 16) | (left > 1 ? byte(at + 1) << 8 : 0U) | (left > 2 ? byte(at + 2) : 0U);
+        encoded += kAlphabet[(group >> 18) & 0x3F];
+        encoded += kAlphabet[(group >> 12) & 0x3F];
+        encoded += left > 1 ? kAlphabet[(group >> 6) & 0x3F] : '=';
+        encoded += left > 2 ? kAlphabet[group & 0x3F] : '=';
+    }
     return encoded;
 }
 

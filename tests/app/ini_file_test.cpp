@@ -1,15 +1,15 @@
 #include "app/ini_file.h"
 
-#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
-#include "platform/linux/linux_file_system.h"
+#include "platform/system_services.h"
+#include "scratch_folder.h"
 
 namespace velmora {
 namespace {
@@ -266,7 +266,7 @@ TEST(IniReadTest, LeadingControlsAndSpacesAreSkipped)
 {
     FakeFileSystem files;
     files.files[kFile] = "[s]\r\nk=v\r\n";
-    EXPECT_EQ(IniRead(files, fs::path(" \t" + kFile.native()), "\x01 s", "\x1f\tk"), "v");
+    EXPECT_EQ(IniRead(files, fs::path(" \t") += kFile, "\x01 s", "\x1f\tk"), "v");
     EXPECT_EQ(files.readCount, 1);
 }
 
@@ -320,21 +320,12 @@ TEST(IniWriteTest, AnEmptyNameWritesNothing)
 class IniFileOnDiskTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "velmora-ini-test-XXXXXX").native();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-    }
+    void SetUp() override { ASSERT_FALSE(m_root.empty()); }
 
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-
-    fs::path m_root;
-    LinuxFileSystem m_files;
+    ScratchFolder m_scratch{"velmora-ini-test"};
+    const fs::path m_root = m_scratch.Path();
+    std::unique_ptr<FileSystem> m_systemFiles = CreateSystemFileSystem();
+    FileSystem& m_files = *m_systemFiles;
 };
 
 TEST_F(IniFileOnDiskTest, RoundTripThroughARealFile)

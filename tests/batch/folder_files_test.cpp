@@ -92,7 +92,8 @@ TEST_F(FolderFilesTest, FileTimesChangeOnlyWhereGiven)
 {
     m_folder.Put("f", "x");
     m_folder.SetStamps("f", 1000000000, 1100000000);
-    ASSERT_TRUE(m_folderFiles.SetFileTimes(m_folder / "f", std::nullopt, LocalTime{2009, 11, 15, 15, 15, 15}));
+    ASSERT_TRUE(
+        m_folderFiles.SetFileTimes(m_folder / "f", std::nullopt, std::nullopt, LocalTime{2009, 11, 15, 15, 15, 15}));
     const auto [access, modification] = m_folder.Stamps("f");
     std::tm local{};
     localtime_r(&modification, &local);
@@ -102,7 +103,8 @@ TEST_F(FolderFilesTest, FileTimesChangeOnlyWhereGiven)
     EXPECT_EQ(local.tm_hour, 15);
     EXPECT_EQ(local.tm_min, 15);
     EXPECT_EQ(access, 1000000000);
-    EXPECT_FALSE(m_folderFiles.SetFileTimes(m_folder / "missing", std::nullopt, LocalTime{2009, 11, 15, 0, 0, 0}));
+    EXPECT_FALSE(
+        m_folderFiles.SetFileTimes(m_folder / "missing", std::nullopt, std::nullopt, LocalTime{2009, 11, 15, 0, 0, 0}));
 }
 
 } // namespace

@@ -63,9 +63,8 @@ TEST(CodePage, StoredTextKeepsCharactersTheCodePageLacks)
         {u"备忘，a=b", "\xB1\xB8\xCD\xFC\xA3\xAC"
                        "a=b"}, // as code page 936 writes it
         {u"\u20AC", "\x80"},
-        {u"\U0001F600", "\x94\x39\xFC\x36"},           // an emoji: GB18030 four bytes
-        {u"\u00B2", "\x81\x30\x85\x35"},               // kept exactly instead of the best fit '2'
-        {u"\u0E01\u5907", "\x81\x32\xCE\x39\xB1\xB8"}, // a Thai letter, then a Chinese one
+        {u"\U0001F600", "\x94\x39\xFC\x36"}, // an emoji: GB18030 four bytes
+        {u"a\U0001F600\U00010000\U0010FFFF", "a\x94\x39\xFC\x36\x90\x30\x81\x30\xE3\x32\x9A\x35"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StoredFromUtf16(c.text), c.stored) << Utf8FromLocal(c.stored);

@@ -70,7 +70,7 @@ TEST(ExecutionFile, ToleratesHandEditedLines)
 TEST(ExecutionFile, LivesInTheDataFolder)
 {
     EXPECT_EQ(ExecutionListFile("/home/u/Documents/Tarvik"),
-              std::filesystem::path("/home/u/Documents/Tarvik/执行配置.ini"));
+              std::filesystem::path(u8"/home/u/Documents/Tarvik/执行配置.ini"));
 }
 
 } // namespace

@@ -128,9 +128,11 @@ bool LinuxFolderFiles::WriteFile(const std::filesystem::path& file, std::string_
     return ReplaceFileContent(file, bytes, false);
 }
 
-bool LinuxFolderFiles::SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& access,
+bool LinuxFolderFiles::SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& /*creation*/,
+                                    const std::optional<LocalTime>& access,
                                     const std::optional<LocalTime>& modification)
 {
+    // Linux keeps no settable creation time.
     if (!access && !modification) {
         // utimensat succeeds without looking at the file then; the answer must still say
         // whether the file could have taken new times.

@@ -13,8 +13,8 @@ public:
     bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool DeleteFile(const std::filesystem::path& file) override;
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override;
-    bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& access,
-                      const std::optional<LocalTime>& modification) override;
+    bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& creation,
+                      const std::optional<LocalTime>& access, const std::optional<LocalTime>& modification) override;
 };
 
 } // namespace velmora
