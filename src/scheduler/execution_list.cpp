@@ -53,6 +53,10 @@ void SchedulerPage::AddTimedExecution()
 {
     const QString moment = ToQString(TimeText(DateBoxMoment()));
     const QString path = m_droppedPathBox->text();
+    // The file keeps one row per line: a path holding a line break would come back from it as
+    // other rows, starting programs nobody chose.
+    if (path.contains(u'\n') || path.contains(u'\r'))
+        return;
     const QString number = QString::number(m_executionList->topLevelItemCount() + 1);
     m_executionList->addTopLevelItem(new QTreeWidgetItem(QStringList{number, moment, path}));
 }
