@@ -1,6 +1,8 @@
 // Kills a process at random moments while it saves the memo file in a loop: the file must always
 // hold one whole save, never a mix, a part or nothing. VELMORA_KILLS sets the number of kills.
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
