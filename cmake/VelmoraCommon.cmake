@@ -10,6 +10,16 @@ if(VELMORA_SANITIZE)
     target_compile_options(velmora_common INTERFACE ${sanitizer_flags})
     target_link_options(velmora_common INTERFACE ${sanitizer_flags})
 endif()
+# The fuzzing build: clang's coverage counters in every object, the same checks as above; only
+# the fuzz targets themselves link libFuzzer's main.
+if(VELMORA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "VELMORA_FUZZ needs clang (CXX=clang++)")
+    endif()
+    set(fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(velmora_common INTERFACE ${fuzz_flags})
+    target_link_options(velmora_common INTERFACE -fsanitize=address,undefined)
+endif()
 target_compile_definitions(velmora_common INTERFACE
     QT_NO_CONTEXTLESS_CONNECT QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 

@@ -53,6 +53,10 @@ void SchedulerPage::AddTimedExecution()
 {
     const QString moment = ToQString(TimeText(DateBoxMoment()));
     const QString path = m_droppedPathBox->text();
+    // The file keeps one row per line: a path holding a line break would come back from it as
+    // other rows, starting programs nobody chose.
+    if (path.contains(u'\n') || path.contains(u'\r'))
+        return;
     const QString number = QString::number(m_executionList->topLevelItemCount() + 1);
     m_executionList->addTopLevelItem(new QTreeWidgetItem(QStringList{number, moment, path}));
 }
@@ -83,8 +87,11 @@ void SchedulerPage::LoadExecutionList()
     const std::optional<std::string> bytes = m_services.files.ReadFile(ExecutionListFile(DataFolder()));
     if (!bytes)
         return;
+    // Added all at once: one by one, a list of 100,000 rows took seconds to fill.
+    QList<QTreeWidgetItem*> items;
     for (const ExecutionRow& row : ParseExecutionFile(*bytes))
-        m_executionList->addTopLevelItem(new QTreeWidgetItem(RowColumns(row)));
+        items.append(new QTreeWidgetItem(RowColumns(row)));
+    m_executionList->addTopLevelItems(items);
 }
 
 } // namespace velmora

@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/linux/posix_calls.h"
+
 namespace velmora {
 
 namespace {
@@ -83,7 +85,7 @@ int OpenRetrying(const char* path, int flags, mode_t mode = 0)
 {
     int fd = -1;
     do {
-        fd = ::open(path, flags, mode);
+        fd = ActivePosixCalls().open(path, flags, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -93,7 +95,7 @@ bool WriteAll(int fd, std::string_view bytes)
     const char* next = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, next, left);
+        const ssize_t written = ActivePosixCalls().write(fd, next, left);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -114,7 +116,7 @@ bool FsyncRetrying(int fd)
 {
     int result = -1;
     do {
-        result = ::fsync(fd);
+        result = ActivePosixCalls().fsync(fd);
     } while (result != 0 && errno == EINTR);
     return result == 0;
 }
@@ -216,7 +218,7 @@ bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view byte
     if (!WriteAll(fd.Get(), bytes) || (flushToDisk && !FsyncRetrying(fd.Get())) || !fd.Close()) {
         return false;
     }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+    if (ActivePosixCalls().rename(tempPath.c_str(), target.c_str()) != 0) {
         return false;
     }
     removeTemp.Release();
@@ -257,7 +259,7 @@ std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path
         }
         char buffer[65536];
         for (;;) {
-            const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+            const ssize_t got = ActivePosixCalls().read(fd.Get(), buffer, sizeof buffer);
             if (got < 0) {
                 if (errno == EINTR) {
                     continue;

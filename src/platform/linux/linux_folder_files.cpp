@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/linux/linux_file_system.h"
+#include "platform/linux/posix_calls.h"
 
 namespace velmora {
 
@@ -95,7 +96,7 @@ bool LinuxFolderFiles::ListEntries(const std::filesystem::path& folder,
 
 bool LinuxFolderFiles::MoveFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    if (ActivePosixCalls().renameNoReplace(from.c_str(), to.c_str()) == 0) {
         return true;
     }
     // Plain rename() would silently replace the target, so it is never the fallback.
