@@ -2,28 +2,19 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/data_folder.h"
+#include "platform/code_page.h"
 
 namespace velmora {
 
 namespace {
-// "[备忘录]" and the full-width comma "，" in code page 936.
+// "[备忘录]" in code page 936.
 constexpr std::string_view kHeader = "[\xB1\xB8\xCD\xFC\xC2\xBC]";
-constexpr std::string_view kFullWidthComma = "\xA3\xAC";
-constexpr std::string_view kEquals = "=";
-constexpr std::string_view kLineEnd = "\r\n";
-
-// The bytes before a separator found at a 1-based position, and the bytes after it.
-std::string_view Before(std::string_view text, int found)
-{
-    return text.substr(0, static_cast<std::size_t>(found) - 1);
-}
-
-std::string_view After(std::string_view text, int found, std::string_view separator)
-{
-    return text.substr(static_cast<std::size_t>(found) - 1 + separator.size());
-}
+constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr char16_t kEquals = u'=';
+constexpr char16_t kFullWidthComma = u'，';
 } // namespace
 
 std::filesystem::path MemoFile(const std::filesystem::path& documentsFolder)
@@ -33,15 +24,16 @@ std::filesystem::path MemoFile(const std::filesystem::path& documentsFolder)
 
 ByteString MemoFileContent(const std::vector<MemoNote>& notes)
 {
+    // Cells are stored text already; the separators are ASCII or exactly as code page 936 has them.
     ByteString content(kHeader);
-    content += kLineEnd;
+    content += "\r\n";
     for (const MemoNote& note : notes) {
         content += note.number;
-        content += kEquals;
+        content += '=';
         content += note.title;
-        content += kFullWidthComma;
+        content += "\xA3\xAC"; // "，"
         content += note.content;
-        content += kLineEnd;
+        content += "\r\n";
     }
     return content;
 }
@@ -49,23 +41,32 @@ ByteString MemoFileContent(const std::vector<MemoNote>& notes)
 std::vector<MemoNote> ParseMemoFile(std::string_view content)
 {
     content = content.substr(0, content.find('\0'));
-    std::vector<Text> lines = SplitText(content, kLineEnd);
+    // Split after decoding: "€" is the single byte 0x80, which byte stepping would pair with the
+    // line end or comma after it, and the bytes of "，" can straddle two characters.
+    const std::u16string text = Utf16FromStored(content);
     std::vector<MemoNote> notes;
-    for (std::size_t index = 1; index < lines.size(); ++index) {
-        const std::string_view line = lines[index];
-        // The writer never puts a line without "=" here; a hand-made one (an empty line) is no note.
-        const int equals = FindText(line, kEquals);
-        if (equals < 0) {
+    bool header = true;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(kLineEnd, start);
+        if (end == std::u16string::npos)
+            end = text.size();
+        const std::u16string_view line = std::u16string_view(text).substr(start, end - start);
+        start = end + kLineEnd.size();
+        if (std::exchange(header, false))
             continue;
-        }
+
+        // The writer never puts a line without "=" here; a hand-made one (an empty line) is no note.
+        const std::size_t equals = line.find(kEquals);
+        if (equals == std::u16string_view::npos)
+            continue;
         MemoNote& note = notes.emplace_back();
-        note.number = Before(line, equals);
+        note.number = StoredFromUtf16(line.substr(0, equals));
         // Split at the first comma only, so that commas in the content, the ordinary Chinese
         // punctuation, stay in it.
-        const std::string_view rest = After(line, equals, kEquals);
-        if (const int comma = FindText(rest, kFullWidthComma); comma > 0) {
-            note.title = Before(rest, comma);
-            note.content = After(rest, comma, kFullWidthComma);
+        const std::u16string_view rest = line.substr(equals + 1);
+        if (const std::size_t comma = rest.find(kFullWidthComma); comma != std::u16string_view::npos) {
+            note.title = StoredFromUtf16(rest.substr(0, comma));
+            note.content = StoredFromUtf16(rest.substr(comma + 1));
         }
     }
     return notes;

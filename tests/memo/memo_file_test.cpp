@@ -99,8 +99,11 @@ TEST(MemoFile, ParsesEachLineAfterTheFirst)
     EXPECT_TRUE(ParseMemoFile(Fixture("empty.ini")).empty());
     // Without CR the whole text is one line, the skipped first one.
     EXPECT_TRUE(ParseMemoFile(Fixture("bare_lf.ini")).empty());
-    // B1 3D is no character of the code page, yet the search steps over the lead byte as over any.
-    EXPECT_EQ(ParseMemoFile("h\r\n\xB1=x=y\xA3\xAC!\r\n"), (std::vector<MemoNote>{{"\xB1=x", "y", "!"}}));
+    // "€" is the single byte 0x80: a note ending in it keeps its line end and its comma.
+    EXPECT_EQ(ParseMemoFile("h\r\n0=a\x80\xA3\xAC"
+                            "b\x80\r\n1=c\xA3\xAC"
+                            "d\r\n"),
+              (std::vector<MemoNote>{{"0", "a\x80", "b\x80"}, {"1", "c", "d"}}));
 }
 
 TEST(MemoFile, ReadsNothingFromAMissingOrUnreadableFile)
