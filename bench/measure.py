@@ -92,6 +92,7 @@ class Bench:
         times = {name: [] for name in sides}
         for round_number in range(self.rounds + 1):
             for name, side in sides.items():
+                settle()
                 seconds = side()
                 if round_number > 0:
                     times[name].append(seconds)
@@ -121,6 +122,7 @@ class Bench:
             extension = extensions[i % len(extensions)]
             with open(os.path.join(folder, f"file{i}.{extension}"), "wb") as file:
                 file.write(b"some bytes\r\n")
+        settle()
         return folder
 
     def content_files(self, name):
@@ -139,6 +141,7 @@ class Bench:
         for i in range(CONTENT_FILES):
             with open(os.path.join(folder, f"doc{i}.txt"), "wb") as file:
                 file.write(f"document {i:10d}\r\n".encode() + body)
+        settle()
         return folder
 
     def split_document(self, name, lines):
@@ -147,6 +150,7 @@ class Bench:
             for i in range(lines):
                 key = (i * 7919) % SPLIT_KEYS
                 file.write(f"key{key} alpha{i % 97} beta{i % 89} gamma{i % 83}\r\n".encode())
+        settle()
         return os.path.join(folder, "document.txt")
 
     @staticmethod
@@ -154,6 +158,7 @@ class Bench:
         for entry in os.listdir(folder):
             if entry.endswith(".TXT"):
                 os.unlink(os.path.join(folder, entry))
+        settle()
 
     # --- measurements ---------------------------------------------------------------------
 
@@ -240,6 +245,7 @@ class Bench:
                 for entry in os.listdir(folder):
                     if entry.startswith("document.txt."):
                         os.unlink(os.path.join(folder, entry))
+                settle()
                 return self.floor("spread", documents[lines], str(SPLIT_KEYS))
             return run
 
@@ -301,6 +307,11 @@ class Bench:
             lines.append(f"| {row.name} | {show(statistics.median(row.ours), row.unit)} | {row.reference_name} | "
                          f"{show(statistics.median(row.reference), row.unit)} | {ratio} | {row.target} | {met} |")
         return "\n".join(lines)
+
+
+def settle():
+    """Writes prepared data out, so that no side pays for the writing of the one before."""
+    os.sync()
 
 
 def show(value, unit):

@@ -5,11 +5,22 @@
 
 namespace velmora {
 
-BarProgress::BarProgress(QProgressBar* bar) : m_bar(bar), m_position(bar->value()) {}
+namespace {
+// Often enough for the window to follow the mouse and repaint smoothly.
+constexpr qint64 kPumpEveryMs = 5;
+} // namespace
+
+BarProgress::BarProgress(QProgressBar* bar) : m_bar(bar), m_position(bar->value())
+{
+    m_sincePump.start();
+}
 
 void BarProgress::PumpMessages()
 {
+    if (m_sincePump.elapsed() < kPumpEveryMs)
+        return;
     QCoreApplication::processEvents();
+    m_sincePump.restart();
 }
 
 void BarProgress::Progress(int k, int n)

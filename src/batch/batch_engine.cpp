@@ -1,5 +1,7 @@
 #include "batch/batch_engine.h"
 
+#include <unordered_set>
+
 #include "batch/content_operations.h"
 #include "batch/folder_listing.h"
 #include "platform/code_page.h"
@@ -49,14 +51,21 @@ void SortByExtension(const BatchInputs& inputs, BatchTools& tools)
 {
     const std::vector<NativePath> names = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::BareNames);
     const NativePath folder = WithTrailingSeparator(NativePathFromUtf8(inputs.folder));
+    // Each sub-folder is made once per run rather than once per file; a move that fails because
+    // its sub-folder went away meanwhile makes it again and tries once more.
+    std::unordered_set<NativePath> madeFolders;
     const int count = static_cast<int>(names.size());
     for (int k = 1; k <= count; ++k) {
         const NativePath& name = names[k - 1];
         tools.progress.Progress(k, count);
         // A name without extension makes the target its own path, which exists: the file stays.
         const NativePath subFolder = WithTrailingSeparator(folder + ExtensionOfPath(name));
-        tools.files.EnsureFolder(subFolder);
-        tools.folderFiles.MoveFile(folder + name, subFolder + name);
+        if (madeFolders.insert(subFolder).second)
+            tools.files.EnsureFolder(subFolder);
+        if (!tools.folderFiles.MoveFile(folder + name, subFolder + name)) {
+            tools.files.EnsureFolder(subFolder);
+            tools.folderFiles.MoveFile(folder + name, subFolder + name);
+        }
         tools.progress.Progress(k, count);
     }
 }
