@@ -31,6 +31,7 @@ REQUESTS = 200
 # and the first tick of its 1 ms timer.
 SPLASH_PAUSES_SECONDS = 0.051
 SAMPLE_TIME = "2009-11-15 15:15:15"
+WORK_FOLDER = ["."]  # the data folder, whose file system settle() writes out
 
 # The modes of the batch page, by their number in its mode list.
 RENAME, NEW_EXTENSION, DELETE, MERGE, SPLIT, SORT, TIMES, REPLACE = 0, 1, 3, 4, 5, 6, 7, 8
@@ -311,7 +312,7 @@ class Bench:
 
 def settle():
     """Writes prepared data out, so that no side pays for the writing of the one before."""
-    os.sync()
+    subprocess.run(["sync", "--file-system", WORK_FOLDER[0]], check=True)
 
 
 def show(value, unit):
@@ -410,14 +411,17 @@ def main():
     parser.add_argument("--build", required=True, help="the build folder holding the programs")
     parser.add_argument("--rounds", type=int, default=5, help="counted rounds after the warm-up (default 5)")
     parser.add_argument("--idle-seconds", type=int, default=60, help="idle CPU window; 0 skips it (default 60)")
+    parser.add_argument("--data", help="where the temporary data folder goes (default: the build folder)")
     parser.add_argument("--only", nargs="*", choices=["names", "contents", "split", "requests", "start"],
                         help="run only these groups")
     arguments = parser.parse_args()
 
-    work = tempfile.mkdtemp(prefix="bench-data-", dir=arguments.build)
+    work = tempfile.mkdtemp(prefix="bench-data-", dir=arguments.data or arguments.build)
+    WORK_FOLDER[0] = work
     bench = Bench(arguments.build, work, arguments.rounds)
     groups = {"names": bench.name_modes, "contents": bench.content_modes, "split": bench.split_mode,
               "requests": bench.requests, "start": lambda: bench.start_up(arguments.idle_seconds)}
+    work_parent = os.path.dirname(work)
     started_at = time.perf_counter()
     try:
         for name, group in groups.items():
@@ -425,7 +429,7 @@ def main():
                 group()
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print(f"Machine: {machine()}; data on {file_system_of(arguments.build)}; "
+    print(f"Machine: {machine()}; data on {file_system_of(work_parent)}; "
           f"{arguments.rounds} rounds after a warm-up; took {time.perf_counter() - started_at:.0f} s.")
     print()
     print(bench.table())
