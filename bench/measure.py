@@ -311,8 +311,11 @@ class Bench:
 
 
 def settle():
-    """Writes prepared data out, so that no side pays for the writing of the one before."""
+    """Writes prepared data out, so that no side pays for the writing of the one before, and
+    lets the file system's journal finish with it: a side that starts at once would otherwise
+    wait for it while one that starts a little later (a Qt program) would not."""
     subprocess.run(["sync", "--file-system", WORK_FOLDER[0]], check=True)
+    time.sleep(0.3)
 
 
 def show(value, unit):

@@ -70,22 +70,25 @@ void SortByExtension(const BatchInputs& inputs, BatchTools& tools)
     }
 }
 
-void SetTimesOfFiles(const BatchInputs& inputs, BatchTools& tools)
-{
-    const std::vector<NativePath> files = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::FullPaths);
-    const int count = static_cast<int>(files.size());
-    for (int k = 1; k <= count; ++k) {
-        SetFileTimes(tools.folderFiles, files[k - 1], inputs.type, inputs.third, inputs.fourth);
-        tools.progress.Progress(k, count);
-    }
-}
-
 std::optional<LocalTime> ParsedLocalTime(std::string_view utf8)
 {
     const DateTime parsed = ParseTimeText(LocalFromUtf8(utf8));
     if (parsed == LowestDateTime())
         return std::nullopt;
     return LocalTime{parsed.Year(), parsed.Month(), parsed.Day(), parsed.Hour(), parsed.Minute(), parsed.Second()};
+}
+
+void SetTimesOfFiles(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::FullPaths);
+    // The texts are the same for every file: they are read once, not once per file.
+    const std::optional<LocalTime> access = ParsedLocalTime(inputs.fourth);
+    const std::optional<LocalTime> modification = ParsedLocalTime(inputs.third);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        tools.folderFiles.SetFileTimes(files[k - 1], access, modification);
+        tools.progress.Progress(k, count);
+    }
 }
 
 } // namespace
