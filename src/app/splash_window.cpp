@@ -21,6 +21,7 @@ namespace {
 constexpr int kDotTop = 172;
 constexpr int kDotSize = 8;
 constexpr int kPauseMs = 10;
+constexpr int kDotTickMs = 10;
 
 constexpr const char16_t* kStatusTexts[] = {u"正在验证...", u"正在启动...", u"正在读取...", u"正在初始化...",
                                             u"准备就绪。"};
@@ -86,8 +87,8 @@ SplashWindow::SplashWindow(ProgramState& state, std::function<void()> openMainWi
     }
 
     m_dotTimer->setObjectName(u"时钟1"_s);
+    m_dotTimer->setInterval(kDotTickMs);
     connect(m_dotTimer, &QTimer::timeout, this, &SplashWindow::SplashDots);
-    m_dotTimer->start(10);
     m_fadeTimer->setObjectName(u"_初始化时钟"_s);
     connect(m_fadeTimer, &QTimer::timeout, this, &SplashWindow::SplashFade);
     m_fadeTimer->start(1);
@@ -132,6 +133,20 @@ void SplashWindow::SplashStatus()
         hide();
         m_openMainWindow();
     }
+}
+
+// The dots move only while they can be seen: the window stays hidden for the whole life of the
+// program, and a 10 ms timer ticking unseen would wake an idle program a hundred times a second.
+void SplashWindow::showEvent(QShowEvent* event)
+{
+    m_dotTimer->start();
+    QWidget::showEvent(event);
+}
+
+void SplashWindow::hideEvent(QHideEvent* event)
+{
+    m_dotTimer->stop();
+    QWidget::hideEvent(event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event)

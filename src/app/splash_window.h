@@ -15,7 +15,8 @@ namespace velmora {
 
 /// The first window of the program: a black strip with "LOVE YOU" fading from red, a row of five
 /// gliding dots and a status line. Its first timer tick shows it, steps through the status
-/// texts, hides it and opens the main window. It stays, hidden, until the program ends.
+/// texts, hides it and opens the main window. It stays, hidden, until the program ends, its dots
+/// standing still.
 class SplashWindow final : public QWidget
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     /// openMainWindow opens the main window modally and returns when it is gone.
     SplashWindow(ProgramState& state, std::function<void()> openMainWindow, QWidget* parent = nullptr);
 
-    /// One tick of the dots (every 10 ms).
+    /// One tick of the dots (every 10 ms while the window is shown).
     void SplashDots();
     /// The first tick of the fade timer: shows the window, runs the status texts and the main
     /// window, then fades the big label.
@@ -33,6 +34,8 @@ public:
     void SplashStatus();
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

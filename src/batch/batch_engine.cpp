@@ -1,5 +1,7 @@
 #include "batch/batch_engine.h"
 
+#include <unordered_set>
+
 #include "batch/content_operations.h"
 #include "batch/folder_listing.h"
 #include "platform/code_page.h"
@@ -49,24 +51,21 @@ void SortByExtension(const BatchInputs& inputs, BatchTools& tools)
 {
     const std::vector<NativePath> names = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::BareNames);
     const NativePath folder = WithTrailingSeparator(NativePathFromUtf8(inputs.folder));
+    // Each sub-folder is made once per run rather than once per file; a move that fails because
+    // its sub-folder went away meanwhile makes it again and tries once more.
+    std::unordered_set<NativePath> madeFolders;
     const int count = static_cast<int>(names.size());
     for (int k = 1; k <= count; ++k) {
         const NativePath& name = names[k - 1];
         tools.progress.Progress(k, count);
         // A name without extension makes the target its own path, which exists: the file stays.
         const NativePath subFolder = WithTrailingSeparator(folder + ExtensionOfPath(name));
-        tools.files.EnsureFolder(subFolder);
-        tools.folderFiles.MoveFile(folder + name, subFolder + name);
-        tools.progress.Progress(k, count);
-    }
-}
-
-void SetTimesOfFiles(const BatchInputs& inputs, BatchTools& tools)
-{
-    const std::vector<NativePath> files = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::FullPaths);
-    const int count = static_cast<int>(files.size());
-    for (int k = 1; k <= count; ++k) {
-        SetFileTimes(tools.folderFiles, files[k - 1], inputs.type, inputs.third, inputs.fourth);
+        if (madeFolders.insert(subFolder).second)
+            tools.files.EnsureFolder(subFolder);
+        if (!tools.folderFiles.MoveFile(folder + name, subFolder + name)) {
+            tools.files.EnsureFolder(subFolder);
+            tools.folderFiles.MoveFile(folder + name, subFolder + name);
+        }
         tools.progress.Progress(k, count);
     }
 }
@@ -77,6 +76,20 @@ std::optional<LocalTime> ParsedLocalTime(std::string_view utf8)
     if (parsed == LowestDateTime())
         return std::nullopt;
     return LocalTime{parsed.Year(), parsed.Month(), parsed.Day(), parsed.Hour(), parsed.Minute(), parsed.Second()};
+}
+
+void SetTimesOfFiles(const BatchInputs& inputs, BatchTools& tools)
+{
+    const std::vector<NativePath> files = ListRunFiles(inputs, tools, NativeFromAscii(kEveryFile), ListedAs::FullPaths);
+    // The texts are the same for every file: they are read once, not once per file.
+    const std::optional<LocalTime> creation = ParsedLocalTime(inputs.type);
+    const std::optional<LocalTime> access = ParsedLocalTime(inputs.fourth);
+    const std::optional<LocalTime> modification = ParsedLocalTime(inputs.third);
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        tools.folderFiles.SetFileTimes(files[k - 1], creation, access, modification);
+        tools.progress.Progress(k, count);
+    }
 }
 
 } // namespace
@@ -93,13 +106,6 @@ std::vector<NativePath> ListRunFiles(const BatchInputs& inputs, BatchTools& tool
     ListFolderFiles(tools.folderFiles, NativePathFromUtf8(inputs.folder), pattern, files, listedAs,
                     [&tools] { tools.progress.PumpMessages(); });
     return files;
-}
-
-bool SetFileTimes(FolderFiles& folderFiles, const NativePath& path, std::string_view creationText,
-                  std::string_view modificationText, std::string_view accessText)
-{
-    return folderFiles.SetFileTimes(path, ParsedLocalTime(creationText), ParsedLocalTime(accessText),
-                                    ParsedLocalTime(modificationText));
 }
 
 void RunBatch(const BatchInputs& inputs, BatchTools& tools)

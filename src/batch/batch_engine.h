@@ -68,11 +68,4 @@ std::vector<NativePath> ListRunFiles(const BatchInputs& inputs, BatchTools& tool
 /// The wildcard pattern of a file type text: "*." followed by it, or "*.*" when it is empty.
 NativePath FilePattern(std::string_view type);
 
-/// Sets the creation, modification and access times of a file from texts of local times (as
-/// "2009-11-15 15:15:15"); a text that does not parse leaves its time alone, and so does the
-/// creation time where the platform keeps none that can be set (Linux). True when the platform
-/// took the times.
-bool SetFileTimes(FolderFiles& folderFiles, const NativePath& path, std::string_view creationText,
-                  std::string_view modificationText, std::string_view accessText);
-
 } // namespace velmora

@@ -1,7 +1,6 @@
 #include "batch/batch_page.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 
 #include "app/control_placement.h"
 #include "app/qt_text.h"
+#include "batch/bar_progress.h"
 #include "batch/batch_engine.h"
 
 namespace velmora {
@@ -57,23 +57,6 @@ std::string BoxText(const QLineEdit* box)
 {
     return box->text().toStdString();
 }
-
-/// Keeps the window usable and the bar moving while the engine runs.
-class PageProgress final : public BatchProgress
-{
-public:
-    explicit PageProgress(QProgressBar* bar) : m_bar(bar) {}
-
-    void PumpMessages() override { QCoreApplication::processEvents(); }
-
-    void Progress(int k, int n) override
-    {
-        m_bar->setValue(static_cast<int>(static_cast<double>(k) / static_cast<double>(n) * 1000.0));
-    }
-
-private:
-    QProgressBar* m_bar;
-};
 
 } // namespace
 
@@ -172,7 +155,7 @@ void BatchPage::Run()
         m_typeBox->setText(u"txt"_s);
     const BatchInputs inputs = ReadInputs();
 
-    PageProgress progress(m_progressBar);
+    BarProgress progress(m_progressBar);
     BatchTools tools{m_files, m_folderFiles, progress};
     RunBatch(inputs, tools);
 

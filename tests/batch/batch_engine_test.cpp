@@ -291,6 +291,33 @@ TEST_F(BatchEngineTest, SortingMovesEachFileIntoTheFolderOfItsExtension)
     EXPECT_EQ(m_progress.updates.back(), std::make_pair(6, 6));
 }
 
+TEST_F(BatchEngineTest, SortingMakesASubFolderAgainThatWentAwayDuringTheRun)
+{
+    m_folder.Put("a.txt", "a");
+    m_folder.Put("b.txt", "b");
+    const std::vector<NativePath> order = Listed("*.*");
+    // Someone removes the sub-folder, with the first file, while the second is about to move.
+    class RemovingProgress final : public BatchProgress
+    {
+    public:
+        explicit RemovingProgress(fs::path subFolder) : m_subFolder(std::move(subFolder)) {}
+        void PumpMessages() override {}
+        void Progress(int k, int /*n*/) override
+        {
+            if (k == 2 && !m_removed)
+                m_removed = fs::remove_all(m_subFolder) > 0;
+        }
+
+    private:
+        fs::path m_subFolder;
+        bool m_removed = false;
+    } progress(m_folder / ".txt");
+    BatchTools tools{m_files, m_folderFiles, progress};
+    RunBatch(BatchInputs{BatchMode::SortByExtension, m_folder.Path().native(), "", "", ""}, tools);
+    EXPECT_EQ(Names(), (NameList{".txt"}));
+    EXPECT_EQ(Names(m_folder / ".txt"), (NameList{order[1]}));
+}
+
 TEST_F(BatchEngineTest, FileTimesChangeOnlyWhereTheTextParses)
 {
     m_folder.Put("f.any", "x");

@@ -68,8 +68,23 @@ TEST(SplashWindow, ShowsTheStatusTextsThenOpensTheMainWindowHiddenAndFadesAfterw
     EXPECT_EQ(colourAtOpening, QColor(255, 0, 0));
     EXPECT_EQ(TextColour(splash.findChild<QLabel*>(u"透明标签1"_s)), QColor(255, 253, 253));
     EXPECT_FALSE(splash.findChild<QTimer*>(u"_初始化时钟"_s)->isActive());
-    EXPECT_TRUE(splash.findChild<QTimer*>(u"时钟1"_s)->isActive());
     EXPECT_FALSE(splash.isVisible());
+}
+
+TEST(SplashWindow, TheDotsTickOnlyWhileTheWindowIsShown)
+{
+    ProgramState state;
+    state.fadeLevel = 253; // already faded: its timer only stops itself
+    SplashWindow splash(state, [] {});
+    const auto* dotTimer = splash.findChild<QTimer*>(u"时钟1"_s);
+    EXPECT_FALSE(dotTimer->isActive());
+    splash.show();
+    EXPECT_TRUE(dotTimer->isActive());
+    EXPECT_EQ(dotTimer->interval(), 10);
+    const int leftBefore = splash.findChild<QFrame*>(u"外形框1"_s)->x();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.findChild<QFrame*>(u"外形框1"_s)->x() != leftBefore; }, 5000));
+    splash.hide();
+    EXPECT_FALSE(dotTimer->isActive());
 }
 
 TEST(SplashWindow, EscapeClosesIt)

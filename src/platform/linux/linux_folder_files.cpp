@@ -55,23 +55,44 @@ bool MoveByLink(const char* from, const char* to)
     return true;
 }
 
-timespec FileTimeOf(const std::optional<LocalTime>& time)
+bool SameLocalTime(const LocalTime& a, const LocalTime& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second;
+}
+
+constexpr std::chrono::seconds kRememberedFor{1};
+
+} // namespace
+
+std::time_t LocalTimeConversions::SecondsOf(const LocalTime& time)
+{
+    const auto now = std::chrono::steady_clock::now();
+    for (const std::optional<Remembered>& remembered : m_remembered) {
+        if (remembered && SameLocalTime(remembered->time, time) && now - remembered->when < kRememberedFor)
+            return remembered->seconds;
+    }
+    std::tm local{};
+    local.tm_year = time.year - 1900;
+    local.tm_mon = time.month - 1;
+    local.tm_mday = time.day;
+    local.tm_hour = time.hour;
+    local.tm_min = time.minute;
+    local.tm_sec = time.second;
+    local.tm_isdst = -1; // the local zone decides whether summer time applies
+    const std::time_t seconds = std::mktime(&local);
+    m_remembered[m_next] = Remembered{time, seconds, now};
+    m_next = (m_next + 1) % m_remembered.size();
+    return seconds;
+}
+
+timespec LinuxFolderFiles::FileTimeOf(const std::optional<LocalTime>& time)
 {
     if (!time) {
         return {0, UTIME_OMIT};
     }
-    std::tm local{};
-    local.tm_year = time->year - 1900;
-    local.tm_mon = time->month - 1;
-    local.tm_mday = time->day;
-    local.tm_hour = time->hour;
-    local.tm_min = time->minute;
-    local.tm_sec = time->second;
-    local.tm_isdst = -1; // the local zone decides whether summer time applies
-    return {std::mktime(&local), 0};
+    return {m_conversions.SecondsOf(*time), 0};
 }
-
-} // namespace
 
 bool LinuxFolderFiles::ListEntries(const std::filesystem::path& folder,
                                    const std::function<void(const FolderEntry&)>& visit) const
