@@ -15,6 +15,7 @@
 #include "app/appearance.h"
 #include "app/control_placement.h"
 #include "app/picture_button.h"
+#include "app/program_icon.h"
 #include "app/settings_page.h"
 #include "app/update_page.h"
 #include "batch/batch_page.h"
@@ -58,7 +59,7 @@ MainWindow::MainWindow(ProgramState& state, const Services& services, QWidget* p
 {
     setObjectName(u"Velmora"_s);
     setWindowTitle(u"“Velmora^Pellam”"_s);
-    setWindowIcon(QIcon(u":/icons/velmora-256.png"_s));
+    setWindowIcon(ProgramIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
     setPalette(colours);

@@ -1,6 +1,5 @@
 // What the main window does once at start-up, with dropped files, and at exit.
 #include <QDateTimeEdit>
-#include <QIcon>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -26,14 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int kSplitMode = 5;
-
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 256})
-        icon.addFile(u":/icons/velmora-%1.png"_s.arg(size), QSize(size, size));
-    return icon;
-}
 } // namespace
 
 void MainWindow::MainWindowCreated()
@@ -57,7 +48,7 @@ void MainWindow::MainWindowCreated()
 
     SetWindowAlpha(this, 225);
 
-    m_trayIcon = new TrayIcon(ProgramIcon(), u"Tarvik"_s, this);
+    m_trayIcon = new TrayIcon(windowIcon(), u"Tarvik"_s, this);
     connect(m_trayIcon, &TrayIcon::DoubleClicked, this, &MainWindow::RestoreNormalCentred);
     connect(m_trayIcon, &TrayIcon::ShowWindowChosen, this, [this] {
         show();
@@ -83,7 +74,7 @@ void MainWindow::MainWindowCreated()
 
     m_state.schedule.storedRunSeconds = ReadStoredRunSeconds(m_services.files, SettingsFile());
 
-    CheckForUpdate(m_state, this);
+    CheckForUpdate(m_state, this, m_services.updatePage.Page());
 
     m_appearance->RestoreTheme();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/update_page_source.h"
 #include "platform/bell.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
@@ -25,6 +26,7 @@ struct Services
     FolderFiles& folderFiles;
     FileDialog& fileDialog;
     SkinEngineLoader& skinEngine;
+    UpdatePageSource& updatePage;
 };
 
 } // namespace velmora

@@ -5,8 +5,9 @@
 #include "app/desktop_browser.h"
 #include "app/desktop_file_dialog.h"
 #include "app/services.h"
+#include "app/update_page_fetch.h"
 #include "platform/system_services.h"
-#include "scheduler/alarm_bell.h"
+#include "scheduler/loaded_bell.h"
 
 namespace velmora {
 
@@ -23,12 +24,14 @@ public:
     Services Get();
 
 private:
+    // First, so that the page is on its way while everything else is made.
+    UpdatePageFetch m_updatePage;
     std::unique_ptr<FileSystem> m_files;
     std::unique_ptr<Clock> m_clock;
     DesktopBrowser m_browser;
     std::unique_ptr<Power> m_power;
     std::unique_ptr<ProcessStarter> m_processes;
-    AlarmBell m_bell;
+    LoadedBell m_bell;
     std::unique_ptr<FolderFiles> m_folderFiles;
     DesktopFileDialog m_fileDialog;
     std::unique_ptr<SkinEngineLoader> m_skinEngine;

@@ -3,17 +3,15 @@
 #include <QMessageBox>
 
 #include "app/qt_text.h"
-#include "app/update_page.h"
 #include "app/version_text.h"
 #include "scheduler/time_text.h"
 #include "web/utf8_text.h"
-#include "web/web_request.h"
 
 namespace velmora {
 
-void CheckForUpdate(ProgramState& state, QWidget* owner)
+void CheckForUpdate(ProgramState& state, QWidget* owner, const ByteString& updatePage)
 {
-    const Text page = Utf8ToLocalText(WebRequest(UpdatePageAddress()));
+    const Text page = Utf8ToLocalText(updatePage);
     state.newestVersion = VersionOnUpdatePage(page);
     state.programVersion = Text(kProgramVersion);
     state.updateAvailable = IsNewerVersion(state.newestVersion, state.programVersion) ? 1 : 0;

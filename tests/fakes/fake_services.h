@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fixed_update_page.h"
 #include "fakes/recording_bell.h"
 #include "fakes/recording_browser.h"
 #include "fakes/recording_power.h"
@@ -33,6 +34,7 @@ struct FakeServices
     RecordingBell bell;
     ScriptedFileDialog fileDialog;
     RecordingSkinEngine recordingSkinEngine;
+    FixedUpdatePage updatePage;
     // Batch runs touch only the folders a test names, so they may use the real disk.
     std::unique_ptr<FolderFiles> realFolderFiles = CreateSystemFolderFiles();
 
@@ -42,7 +44,8 @@ struct FakeServices
 
     Services Get()
     {
-        return Services{*files, clock, browser, power, *processes, bell, *realFolderFiles, fileDialog, *skinEngine};
+        return Services{*files,           clock,      browser,     power,     *processes, bell,
+                        *realFolderFiles, fileDialog, *skinEngine, updatePage};
     }
 };
 

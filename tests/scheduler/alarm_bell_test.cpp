@@ -7,6 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "scheduler/loaded_bell.h"
+
 namespace velmora {
 namespace {
 
@@ -41,6 +43,23 @@ TEST(AlarmBell, RingsUntilStopped)
     EXPECT_TRUE(QTest::qWaitFor([&] { return bell.IsRinging(); }, 10000));
     bell.StopAll();
     EXPECT_FALSE(bell.IsRinging());
+}
+
+// The program rings through the module built beside it; a missing module means silence, not a
+// crash, and stopping a bell that never rang does nothing.
+TEST(LoadedBell, LoadsTheModuleOnTheFirstRingOnly)
+{
+    LoadedBell built(QStringLiteral(VELMORA_BELL_FOLDER));
+    built.StopAll();
+    EXPECT_FALSE(built.IsLoaded());
+    built.StartLooping();
+    EXPECT_TRUE(built.IsLoaded());
+    built.StopAll();
+
+    LoadedBell missing(QStringLiteral("/nonexistent"));
+    missing.StartLooping();
+    missing.StopAll();
+    EXPECT_FALSE(missing.IsLoaded());
 }
 
 } // namespace

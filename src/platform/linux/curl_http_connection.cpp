@@ -1,23 +1,23 @@
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <string_view>
 
-#include <curl/curl.h>
-
 #include "platform/http_connection.h"
+#include "platform/linux/curl_library.h"
 
 namespace velmora {
 namespace {
 
 struct EasyHandleDeleter
 {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlLibrary* curl;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
 };
 
 struct HeaderListDeleter
 {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    const CurlLibrary* curl;
+    void operator()(curl_slist* list) const { curl->slistFreeAll(list); }
 };
 using HeaderList = std::unique_ptr<curl_slist, HeaderListDeleter>;
 
@@ -35,7 +35,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 
 bool AppendHeader(HeaderList& list, const std::string& line)
 {
-    curl_slist* grown = curl_slist_append(list.get(), line.c_str());
+    curl_slist* grown = list.get_deleter().curl->slistAppend(list.get(), line.c_str());
     if (grown == nullptr)
         return false;
     static_cast<void>(list.release());
@@ -89,7 +89,7 @@ int ContinueUnlessAborted(void* aborted, curl_off_t, curl_off_t, curl_off_t, cur
 class CurlHttpConnection final : public HttpConnection
 {
 public:
-    explicit CurlHttpConnection(CURL* handle) : m_handle(handle) {}
+    CurlHttpConnection(const CurlLibrary& curl, CURL* handle) : m_curl(curl), m_handle(handle, {&curl}) {}
 
     void SetTimeout(long milliseconds) override { m_timeoutMs = milliseconds; }
     void SetProxy(const std::string& proxy) override { m_proxy = proxy; }
@@ -97,6 +97,7 @@ public:
     void Abort() override { m_aborted = true; }
 
 private:
+    const CurlLibrary& m_curl;
     std::unique_ptr<CURL, EasyHandleDeleter> m_handle;
     std::atomic<bool> m_aborted = false;
     long m_timeoutMs = kDefaultTimeoutMs;
@@ -109,10 +110,10 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
         return {};
     CURL* curl = m_handle.get();
     // Reset forgets the previous exchange's options but keeps its open connections.
-    curl_easy_reset(curl);
+    m_curl.easyReset(curl);
 
-    HeaderList serverHeaders;
-    HeaderList proxyHeaders;
+    HeaderList serverHeaders(nullptr, {&m_curl});
+    HeaderList proxyHeaders(nullptr, {&m_curl});
     for (const auto& [name, value] : request.headers) {
         HeaderList& list = SameNameIgnoringCase(name, "Proxy-Authorization") ? proxyHeaders : serverHeaders;
         if (!name.empty() && !AppendHeader(list, HeaderLine(name, value)))
@@ -125,45 +126,45 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
     }
 
     HttpExchangeAnswer answer;
-    curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
+    m_curl.easySetopt(curl, CURLOPT_URL, request.url.c_str());
     // Web addresses only: a configured address never reads local files or other protocols.
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, m_timeoutMs);
+    m_curl.easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    m_curl.easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    m_curl.easySetopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+    m_curl.easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+    m_curl.easySetopt(curl, CURLOPT_TIMEOUT_MS, m_timeoutMs);
     // An empty proxy also keeps libcurl from taking one from the environment.
-    curl_easy_setopt(curl, CURLOPT_PROXY, m_proxy.c_str());
-    curl_easy_setopt(curl, CURLOPT_HEADEROPT, CURLHEADER_SEPARATE);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, serverHeaders.get());
-    curl_easy_setopt(curl, CURLOPT_PROXYHEADER, proxyHeaders.get());
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &CollectBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &CollectHeaderLine);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &answer);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &ContinueUnlessAborted);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &m_aborted);
+    m_curl.easySetopt(curl, CURLOPT_PROXY, m_proxy.c_str());
+    m_curl.easySetopt(curl, CURLOPT_HEADEROPT, CURLHEADER_SEPARATE);
+    m_curl.easySetopt(curl, CURLOPT_HTTPHEADER, serverHeaders.get());
+    m_curl.easySetopt(curl, CURLOPT_PROXYHEADER, proxyHeaders.get());
+    m_curl.easySetopt(curl, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
+    m_curl.easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    m_curl.easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    m_curl.easySetopt(curl, CURLOPT_WRITEFUNCTION, &CollectBody);
+    m_curl.easySetopt(curl, CURLOPT_WRITEDATA, &answer);
+    m_curl.easySetopt(curl, CURLOPT_HEADERFUNCTION, &CollectHeaderLine);
+    m_curl.easySetopt(curl, CURLOPT_HEADERDATA, &answer);
+    m_curl.easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
+    m_curl.easySetopt(curl, CURLOPT_XFERINFOFUNCTION, &ContinueUnlessAborted);
+    m_curl.easySetopt(curl, CURLOPT_XFERINFODATA, &m_aborted);
 
     if (request.method == "HEAD") {
-        curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+        m_curl.easySetopt(curl, CURLOPT_NOBODY, 1L);
     } else {
         if (request.method == "POST" || !request.body.empty()) {
-            curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body.size()));
-            curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.data());
+            m_curl.easySetopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body.size()));
+            m_curl.easySetopt(curl, CURLOPT_POSTFIELDS, request.body.data());
         }
         // A body turns libcurl's request into a POST, so any other method is named outright.
         if (request.method != "POST" && (request.method != "GET" || !request.body.empty()))
-            curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, request.method.c_str());
+            m_curl.easySetopt(curl, CURLOPT_CUSTOMREQUEST, request.method.c_str());
     }
 
-    if (curl_easy_perform(curl) != CURLE_OK)
+    if (m_curl.easyPerform(curl) != CURLE_OK)
         return {};
     long status = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    m_curl.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     answer.status = static_cast<int>(status);
     return answer;
 }
@@ -172,13 +173,13 @@ HttpExchangeAnswer CurlHttpConnection::Exchange(const HttpExchangeRequest& reque
 
 std::unique_ptr<HttpConnection> CreateHttpConnection()
 {
-    // Not thread-safe in this libcurl version, and chat requests start on worker threads.
-    static std::once_flag globalInit;
-    std::call_once(globalInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    CURL* handle = curl_easy_init();
+    const CurlLibrary* curl = Curl();
+    if (curl == nullptr)
+        return nullptr;
+    CURL* handle = curl->easyInit();
     if (handle == nullptr)
         return nullptr;
-    return std::make_unique<CurlHttpConnection>(handle);
+    return std::make_unique<CurlHttpConnection>(*curl, handle);
 }
 
 } // namespace velmora
