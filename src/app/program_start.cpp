@@ -1,5 +1,7 @@
 #include "app/program_start.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QEventLoop>
 
@@ -13,9 +15,8 @@ namespace velmora {
 
 namespace {
 // Opens the main window over everything else and returns when the program ends with it.
-void RunMainWindow(ProgramState& state, const Services& services)
+void RunMainWindow(MainWindow& window)
 {
-    MainWindow window(state, services);
     // The program ends when its window does, through an exit command or a close; ending the
     // application also ends this loop and the splash window's pauses around it.
     QObject::connect(&window, &MainWindow::ExitRequested, &window, [] { QCoreApplication::exit(0); });
@@ -38,7 +39,9 @@ int ProgramStart()
 
     // The splash window stays, hidden, while the main window is open; it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    SplashWindow splash(state, [&state, &services] { RunMainWindow(state, services.Get()); });
+    std::optional<MainWindow> window;
+    SplashWindow splash(
+        state, [&] { window.emplace(state, services.Get()); }, [&window] { RunMainWindow(*window); });
     return QApplication::exec();
 }
 

@@ -1,5 +1,6 @@
 #include "app/splash_window.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFont>
 #include <QFrame>
@@ -26,12 +27,18 @@ constexpr int kDotTickMs = 10;
 constexpr const char16_t* kStatusTexts[] = {u"正在验证...", u"正在启动...", u"正在读取...", u"正在初始化...",
                                             u"准备就绪。"};
 
-// Waits while the window system's events, timers included, go on being handled.
-void Pause(int milliseconds)
+// Waits until the deadline while the window system's events, timers included, go on being
+// handled; a deadline already past still lets the waiting events through once.
+void PauseUntil(const QDeadlineTimer& deadline)
 {
     QEventLoop pause;
-    QTimer::singleShot(milliseconds, &pause, &QEventLoop::quit);
+    QTimer::singleShot(deadline.remainingTime(), Qt::PreciseTimer, &pause, &QEventLoop::quit);
     pause.exec();
+}
+
+void Pause(int milliseconds)
+{
+    PauseUntil(QDeadlineTimer(milliseconds, Qt::PreciseTimer));
 }
 
 QFont YaHei(int pixelHeight)
@@ -60,9 +67,10 @@ QLabel* PlaceTransparentLabel(QWidget* window, const QString& layoutName, const 
 }
 } // namespace
 
-SplashWindow::SplashWindow(ProgramState& state, std::function<void()> openMainWindow, QWidget* parent)
+SplashWindow::SplashWindow(ProgramState& state, std::function<void()> makeMainWindow,
+                           std::function<void()> openMainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state),
-      m_openMainWindow(std::move(openMainWindow)),
+      m_makeMainWindow(std::move(makeMainWindow)), m_openMainWindow(std::move(openMainWindow)),
       m_bigLabel(PlaceTransparentLabel(this, u"透明标签1"_s, {88, 72, 288, 78}, u"LOVE YOU"_s, YaHei(48), Qt::white)),
       m_statusLabel(PlaceTransparentLabel(this, u"透明标签2"_s, {16, 224, 424, 16}, QString::fromUtf16(kStatusTexts[0]),
                                           YaHei(15), QColor(255, 194, 193))),
@@ -125,9 +133,15 @@ void SplashWindow::SplashFade()
 
 void SplashWindow::SplashStatus()
 {
-    for (const char16_t* status : kStatusTexts) {
-        m_statusLabel->setText(QString::fromUtf16(status));
-        Pause(kPauseMs);
+    // The texts change on a steady beat. The main window is made once the first text has been
+    // seen, so that making it fills the waits of the texts after it instead of adding to them.
+    QDeadlineTimer nextText(0, Qt::PreciseTimer);
+    for (std::size_t index = 0; index < std::size(kStatusTexts); ++index) {
+        m_statusLabel->setText(QString::fromUtf16(kStatusTexts[index]));
+        if (index == 1)
+            m_makeMainWindow();
+        nextText += kPauseMs;
+        PauseUntil(nextText);
     }
     if (m_statusLabel->text() == QString::fromUtf16(kStatusTexts[std::size(kStatusTexts) - 1])) {
         hide();

@@ -22,8 +22,10 @@ class SplashWindow final : public QWidget
     Q_OBJECT
 
 public:
-    /// openMainWindow opens the main window modally and returns when it is gone.
-    SplashWindow(ProgramState& state, std::function<void()> openMainWindow, QWidget* parent = nullptr);
+    /// makeMainWindow makes the main window, hidden, while the status texts show; openMainWindow
+    /// opens it modally and returns when it is gone.
+    SplashWindow(ProgramState& state, std::function<void()> makeMainWindow, std::function<void()> openMainWindow,
+                 QWidget* parent = nullptr);
 
     /// One tick of the dots (every 10 ms while the window is shown).
     void SplashDots();
@@ -40,6 +42,7 @@ protected:
 
 private:
     ProgramState& m_state;
+    std::function<void()> m_makeMainWindow;
     std::function<void()> m_openMainWindow;
     QLabel* m_bigLabel;
     QLabel* m_statusLabel;

@@ -20,7 +20,8 @@ QColor TextColour(const QLabel* label)
 TEST(SplashWindow, IsLaidOutHiddenWithItsDotsInARow)
 {
     ProgramState state;
-    SplashWindow splash(state, [] {});
+    SplashWindow splash(
+        state, [] {}, [] {});
     EXPECT_FALSE(splash.isVisible());
     EXPECT_EQ(splash.size(), QSize(448, 252));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -35,7 +36,8 @@ TEST(SplashWindow, IsLaidOutHiddenWithItsDotsInARow)
 TEST(SplashWindow, DotsGlideTickByTickAndStartOverAtTheRightEdge)
 {
     ProgramState state;
-    SplashWindow splash(state, [] {});
+    SplashWindow splash(
+        state, [] {}, [] {});
     auto dot = [&splash](int n) { return splash.findChild<QFrame*>(u"外形框%1"_s.arg(n)); };
     for (int n = 1; n <= 5; ++n)
         dot(n)->move(448, 172);
@@ -49,11 +51,19 @@ TEST(SplashWindow, ShowsTheStatusTextsThenOpensTheMainWindowHiddenAndFadesAfterw
 {
     ProgramState state;
     bool opened = false;
+    QString statusAtMaking;
+    bool visibleAtMaking = false;
+    bool madeBeforeOpening = false;
     QString statusAtOpening;
     bool visibleAtOpening = true;
     QColor colourAtOpening;
     SplashWindow* splashSeen = nullptr;
-    SplashWindow splash(state, [&] {
+    const auto made = [&] {
+        madeBeforeOpening = !opened;
+        statusAtMaking = splashSeen->findChild<QLabel*>(u"透明标签2"_s)->text();
+        visibleAtMaking = splashSeen->isVisible();
+    };
+    SplashWindow splash(state, made, [&] {
         opened = true;
         statusAtOpening = splashSeen->findChild<QLabel*>(u"透明标签2"_s)->text();
         visibleAtOpening = splashSeen->isVisible();
@@ -63,6 +73,10 @@ TEST(SplashWindow, ShowsTheStatusTextsThenOpensTheMainWindowHiddenAndFadesAfterw
     // The first tick of the 1 ms timer does it all; the fade ends at level 253.
     EXPECT_TRUE(QTest::qWaitFor([&state] { return state.fadeLevel == 253; }, 10000));
     EXPECT_TRUE(opened);
+    // The main window is made while the texts show, after the first one.
+    EXPECT_TRUE(madeBeforeOpening);
+    EXPECT_EQ(statusAtMaking, u"正在启动..."_s);
+    EXPECT_TRUE(visibleAtMaking);
     EXPECT_EQ(statusAtOpening, u"准备就绪。"_s);
     EXPECT_FALSE(visibleAtOpening);
     EXPECT_EQ(colourAtOpening, QColor(255, 0, 0));
@@ -75,7 +89,8 @@ TEST(SplashWindow, TheDotsTickOnlyWhileTheWindowIsShown)
 {
     ProgramState state;
     state.fadeLevel = 253; // already faded: its timer only stops itself
-    SplashWindow splash(state, [] {});
+    SplashWindow splash(
+        state, [] {}, [] {});
     const auto* dotTimer = splash.findChild<QTimer*>(u"时钟1"_s);
     EXPECT_FALSE(dotTimer->isActive());
     splash.show();
@@ -91,7 +106,8 @@ TEST(SplashWindow, EscapeClosesIt)
 {
     ProgramState state;
     state.fadeLevel = 253; // already faded: its timer only stops itself
-    SplashWindow splash(state, [] {});
+    SplashWindow splash(
+        state, [] {}, [] {});
     splash.show();
     QTest::keyClick(&splash, Qt::Key_Escape);
     EXPECT_FALSE(splash.isVisible());
