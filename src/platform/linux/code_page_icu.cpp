@@ -5,6 +5,7 @@
 #include <unicode/ustring.h>
 
 #include "platform/code_page.h"
+#include "platform/gb18030_sequences.h"
 
 namespace velmora {
 namespace {
@@ -61,14 +62,6 @@ UConverter* Gb18030()
     thread_local ConverterPtr converter = OpenConverter("gb18030");
     ucnv_reset(converter.get());
     return converter.get();
-}
-
-bool IsFourByteSequence(std::string_view bytes, std::size_t at)
-{
-    const auto byte = [&](std::size_t offset) { return static_cast<unsigned char>(bytes[at + offset]); };
-    const auto isLead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
-    const auto isDigit = [](unsigned char b) { return b >= 0x30 && b <= 0x39; };
-    return at + 4 <= bytes.size() && isLead(byte(0)) && isDigit(byte(1)) && isLead(byte(2)) && isDigit(byte(3));
 }
 
 std::string Gb18030FromUtf16(std::u16string_view utf16)
@@ -184,34 +177,20 @@ std::string Utf8FromLocal(std::string_view local)
     return utf8;
 }
 
+std::u16string Utf16FromGb18030(std::string_view fourBytes)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    char16_t character[2];
+    const int32_t length =
+        ucnv_toUChars(Gb18030(), character, 2, fourBytes.data(), static_cast<int32_t>(fourBytes.size()), &status);
+    if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
+        return {};
+    return std::u16string(character, static_cast<std::size_t>(length));
+}
+
 std::string StoredFromUtf16(std::u16string_view utf16)
 {
     return BytesFromUtf16(ExactCodePage936(), utf16, 4);
-}
-
-std::u16string Utf16FromStored(std::string_view stored)
-{
-    std::u16string utf16;
-    std::size_t runStart = 0;
-    std::size_t at = 0;
-    while (at < stored.size()) {
-        if (IsFourByteSequence(stored, at)) {
-            utf16 += Utf16FromLocal(stored.substr(runStart, at - runStart));
-            UErrorCode status = U_ZERO_ERROR;
-            char16_t character[2];
-            const int32_t length = ucnv_toUChars(Gb18030(), character, 2, stored.data() + at, 4, &status);
-            if (U_SUCCESS(status) || status == U_STRING_NOT_TERMINATED_WARNING)
-                utf16.append(character, static_cast<std::size_t>(length));
-            at += 4;
-            runStart = at;
-            continue;
-        }
-        // Step over double-byte characters whole, so a trail byte never starts a sequence.
-        const auto byte = static_cast<unsigned char>(stored[at]);
-        at += byte >= 0x81 && byte <= 0xFE && at + 1 < stored.size() ? 2 : 1;
-    }
-    utf16 += Utf16FromLocal(stored.substr(runStart));
-    return utf16;
 }
 
 } // namespace velmora

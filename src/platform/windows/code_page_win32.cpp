@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "platform/gb18030_sequences.h"
 #include "platform/windows/wide_text.h"
 
 namespace velmora {
@@ -20,14 +21,6 @@ std::wstring Wide(std::u16string_view utf16)
 std::u16string Utf16(std::wstring_view wide)
 {
     return std::u16string(wide.begin(), wide.end());
-}
-
-bool IsFourByteSequence(std::string_view bytes, std::size_t at)
-{
-    const auto byte = [&](std::size_t offset) { return static_cast<unsigned char>(bytes[at + offset]); };
-    const auto isLead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
-    const auto isDigit = [](unsigned char b) { return b >= 0x30 && b <= 0x39; };
-    return at + 4 <= bytes.size() && isLead(byte(0)) && isDigit(byte(1)) && isLead(byte(2)) && isDigit(byte(3));
 }
 
 bool IsSurrogatePair(std::u16string_view utf16, std::size_t at)
@@ -80,13 +73,6 @@ std::string Gb18030FromUtf16(std::u16string_view character)
     return CodePageFromWide(kGb18030, Wide(character));
 }
 
-std::u16string Utf16FromGb18030(std::string_view fourBytes)
-{
-    if (std::u16string supplementary = SupplementaryFromGb18030(fourBytes); !supplementary.empty())
-        return supplementary;
-    return Utf16(WideFromCodePage(kGb18030, fourBytes));
-}
-
 // Code page 936 holds no character beyond the Basic Multilingual Plane; each of them is one
 // character the code page lacks, so it becomes one '?' rather than one for each half.
 std::wstring OneUnitPerCharacter(std::u16string_view utf16)
@@ -105,6 +91,13 @@ std::wstring OneUnitPerCharacter(std::u16string_view utf16)
 }
 
 } // namespace
+
+std::u16string Utf16FromGb18030(std::string_view fourBytes)
+{
+    if (std::u16string supplementary = SupplementaryFromGb18030(fourBytes); !supplementary.empty())
+        return supplementary;
+    return Utf16(WideFromCodePage(kGb18030, fourBytes));
+}
 
 std::string LocalFromUtf16(std::u16string_view utf16)
 {
@@ -148,27 +141,6 @@ std::string StoredFromUtf16(std::u16string_view utf16)
         stored += bytes;
     }
     return stored;
-}
-
-std::u16string Utf16FromStored(std::string_view stored)
-{
-    std::u16string utf16;
-    std::size_t runStart = 0;
-    std::size_t at = 0;
-    while (at < stored.size()) {
-        if (IsFourByteSequence(stored, at)) {
-            utf16 += Utf16FromLocal(stored.substr(runStart, at - runStart));
-            utf16 += Utf16FromGb18030(stored.substr(at, 4));
-            at += 4;
-            runStart = at;
-            continue;
-        }
-        // Step over double-byte characters whole, so a trail byte never starts a sequence.
-        const auto byte = static_cast<unsigned char>(stored[at]);
-        at += byte >= 0x81 && byte <= 0xFE && at + 1 < stored.size() ? 2 : 1;
-    }
-    utf16 += Utf16FromLocal(stored.substr(runStart));
-    return utf16;
 }
 
 } // namespace velmora
