@@ -2,9 +2,9 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "app/data_folder.h"
+#include "app/list_file_lines.h"
 #include "platform/code_page.h"
 
 namespace velmora {
@@ -12,9 +12,6 @@ namespace velmora {
 namespace {
 // "[备忘录]" in code page 936.
 constexpr std::string_view kHeader = "[\xB1\xB8\xCD\xFC\xC2\xBC]";
-constexpr std::u16string_view kLineEnd = u"\r\n";
-constexpr char16_t kEquals = u'=';
-constexpr char16_t kFullWidthComma = u'，';
 } // namespace
 
 std::filesystem::path MemoFile(const std::filesystem::path& documentsFolder)
@@ -40,35 +37,10 @@ ByteString MemoFileContent(const std::vector<MemoNote>& notes)
 
 std::vector<MemoNote> ParseMemoFile(std::string_view content)
 {
-    content = content.substr(0, content.find('\0'));
-    // Split after decoding: "€" is the single byte 0x80, which byte stepping would pair with the
-    // line end or comma after it, and the bytes of "，" can straddle two characters.
-    const std::u16string text = Utf16FromStored(content);
     std::vector<MemoNote> notes;
-    bool header = true;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find(kLineEnd, start);
-        if (end == std::u16string::npos)
-            end = text.size();
-        const std::u16string_view line = std::u16string_view(text).substr(start, end - start);
-        start = end + kLineEnd.size();
-        if (std::exchange(header, false))
-            continue;
-
-        // The writer never puts a line without "=" here; a hand-made one (an empty line) is no note.
-        const std::size_t equals = line.find(kEquals);
-        if (equals == std::u16string_view::npos)
-            continue;
-        MemoNote& note = notes.emplace_back();
-        note.number = StoredFromUtf16(line.substr(0, equals));
-        // Split at the first comma only, so that commas in the content, the ordinary Chinese
-        // punctuation, stay in it.
-        const std::u16string_view rest = line.substr(equals + 1);
-        if (const std::size_t comma = rest.find(kFullWidthComma); comma != std::u16string_view::npos) {
-            note.title = StoredFromUtf16(rest.substr(0, comma));
-            note.content = StoredFromUtf16(rest.substr(comma + 1));
-        }
-    }
+    ForEachListFileLine(content, [&notes](const ListFileLine& line) {
+        notes.push_back({StoredFromUtf16(line.number), StoredFromUtf16(line.first), StoredFromUtf16(line.second)});
+    });
     return notes;
 }
 
