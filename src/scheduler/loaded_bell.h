@@ -21,8 +21,8 @@ public:
     void StartLooping() override;
     void StopAll() override;
 
-    /// True once the module was found and gave its bell.
-    bool IsLoaded() const { return m_bell != nullptr; }
+    /// The module's bell once it was found and gave one; nullptr before the first ring or without it.
+    Bell* Loaded() const { return m_bell.get(); }
 
 private:
     void Load();

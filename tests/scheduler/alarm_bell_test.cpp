@@ -51,15 +51,18 @@ TEST(LoadedBell, LoadsTheModuleOnTheFirstRingOnly)
 {
     LoadedBell built(QStringLiteral(VELMORA_BELL_FOLDER));
     built.StopAll();
-    EXPECT_FALSE(built.IsLoaded());
+    EXPECT_EQ(built.Loaded(), nullptr);
     built.StartLooping();
-    EXPECT_TRUE(built.IsLoaded());
+    const auto* bell = dynamic_cast<const AlarmBell*>(built.Loaded());
+    ASSERT_NE(bell, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([bell] { return bell->IsRinging(); }, 10000));
     built.StopAll();
+    EXPECT_FALSE(bell->IsRinging());
 
     LoadedBell missing(QStringLiteral("/nonexistent"));
     missing.StartLooping();
     missing.StopAll();
-    EXPECT_FALSE(missing.IsLoaded());
+    EXPECT_EQ(missing.Loaded(), nullptr);
 }
 
 } // namespace
