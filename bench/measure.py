@@ -433,7 +433,9 @@ def main():
     try:
         for name, group in groups.items():
             if not arguments.only or name in arguments.only:
+                group_started_at = time.perf_counter()
                 group()
+                print(f"  ({time.perf_counter() - group_started_at:.0f} s)", file=sys.stderr, flush=True)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print(f"Machine: {machine()}; data on {file_system_of(work_parent)}; "
