@@ -93,14 +93,16 @@ struct FolderCloser
     void operator()(DIR* folder) const { ::closedir(folder); }
 };
 
-// A file of the earlier run that still holds the small file's bytes. O_NOATIME: reading must not
-// leave inode writes behind for the next measured side to pay for.
+// A file of the earlier run that is still a plain file of its own holding the small file's bytes.
+// O_NOATIME: reading must not leave inode writes behind for the next measured side to pay for.
 bool HoldsSmallFileBytes(int folderFd, const std::string& path)
 {
-    const FileHandle file(::openat(folderFd, path.c_str(), O_RDONLY | O_NOATIME | O_CLOEXEC));
-    char bytes[16];
-    if (file.Fd() < 0)
+    const FileHandle file(::openat(folderFd, path.c_str(), O_RDONLY | O_NOATIME | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info
+    {};
+    if (file.Fd() < 0 || ::fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)
         return false;
+    char bytes[16];
     const ssize_t got = ::read(file.Fd(), bytes, sizeof bytes);
     return got >= 0 && std::string_view(bytes, static_cast<std::size_t>(got)) == smallFileBytes;
 }
@@ -132,14 +134,18 @@ bool Collect(int topFd, const std::string& relative, FolderContents& contents)
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        struct stat info
-        {};
         const std::string path = prefix + std::string(name);
-        if (::fstatat(topFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            std::perror(path.c_str());
-            return false;
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info
+            {};
+            if (::fstatat(topFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                std::perror(path.c_str());
+                return false;
+            }
+            isFolder = S_ISDIR(info.st_mode);
         }
-        if (S_ISDIR(info.st_mode)) {
+        if (isFolder) {
             if (!Collect(topFd, path, contents))
                 return false;
             contents.folders.push_back(path);
@@ -150,42 +156,52 @@ bool Collect(int topFd, const std::string& relative, FolderContents& contents)
     return true;
 }
 
+struct Assignment
+{
+    std::vector<std::string> source;    // per wanted name the earlier file it takes, or empty
+    std::vector<std::string> leftovers; // earlier files no name takes, or that hold other bytes
+};
+
 // Which earlier file becomes which wanted name: a file keeps its name when that name is wanted,
-// the others take the names left over. Empty where a name has no file to take.
-std::vector<std::string> AssignFiles(int oldFd, const std::vector<std::string>& wanted,
-                                     const std::vector<std::string>& files)
+// the others take the names left over.
+Assignment AssignFiles(int oldFd, const std::vector<std::string>& wanted, const std::vector<std::string>& files)
 {
     std::unordered_map<std::string, std::size_t> wantedIndex;
     for (std::size_t i = 0; i < wanted.size(); ++i)
         wantedIndex.emplace(wanted[i], i);
-    std::vector<std::string> source(wanted.size());
+    Assignment assignment{std::vector<std::string>(wanted.size()), {}};
     std::vector<std::string> unnamed;
     for (const std::string& path : files) {
-        if (!HoldsSmallFileBytes(oldFd, path))
+        if (!HoldsSmallFileBytes(oldFd, path)) {
+            assignment.leftovers.push_back(path);
             continue;
+        }
         const auto found = wantedIndex.find(BaseName(path));
-        if (found != wantedIndex.end() && source[found->second].empty())
-            source[found->second] = path;
+        if (found != wantedIndex.end() && assignment.source[found->second].empty())
+            assignment.source[found->second] = path;
         else
             unnamed.push_back(path);
     }
     std::size_t next = 0;
-    for (std::string& path : source) {
+    for (std::string& path : assignment.source) {
         if (path.empty() && next < unnamed.size())
             path = unnamed[next++];
     }
-    return source;
+    assignment.leftovers.insert(assignment.leftovers.end(), unnamed.begin() + static_cast<std::ptrdiff_t>(next),
+                                unnamed.end());
+    return assignment;
 }
 
-bool RemoveTree(int oldFd, const char* oldPath, const FolderContents& contents)
+bool RemoveTree(int oldFd, const char* oldPath, const std::vector<std::string>& files,
+                const std::vector<std::string>& folders)
 {
-    for (const std::string& path : contents.files) {
-        if (::unlinkat(oldFd, path.c_str(), 0) != 0 && errno != ENOENT) {
+    for (const std::string& path : files) {
+        if (::unlinkat(oldFd, path.c_str(), 0) != 0) {
             std::perror(path.c_str());
             return false;
         }
     }
-    for (const std::string& path : contents.folders) {
+    for (const std::string& path : folders) {
         if (::unlinkat(oldFd, path.c_str(), AT_REMOVEDIR) != 0) {
             std::perror(path.c_str());
             return false;
@@ -211,30 +227,21 @@ bool MakeNamedFiles(const std::string& path, const std::vector<std::string>& wan
         return false;
     }
     const FileHandle folder(NewFolder(path.c_str()));
-    if (folder.Fd() < 0)
-        return false;
-    if (!hadFolder) {
-        for (const std::string& name : wanted) {
-            if (!WriteNewFile(folder.Fd(), name, {smallFileBytes}))
-                return false;
-        }
-        return true;
-    }
-    const FileHandle old(::open(oldPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileHandle old(hadFolder ? ::open(oldPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
     FolderContents contents;
-    if (old.Fd() < 0 || !Collect(old.Fd(), ".", contents))
+    if (folder.Fd() < 0 || (hadFolder && (old.Fd() < 0 || !Collect(old.Fd(), ".", contents))))
         return false;
-    const std::vector<std::string> source = AssignFiles(old.Fd(), wanted, contents.files);
+    const Assignment assignment = AssignFiles(old.Fd(), wanted, contents.files);
     for (std::size_t i = 0; i < wanted.size(); ++i) {
-        const bool placed = source[i].empty()
-                                ? WriteNewFile(folder.Fd(), wanted[i], {smallFileBytes})
-                                : ::renameat(old.Fd(), source[i].c_str(), folder.Fd(), wanted[i].c_str()) == 0;
+        const std::string& source = assignment.source[i];
+        const bool placed = source.empty() ? WriteNewFile(folder.Fd(), wanted[i], {smallFileBytes})
+                                           : ::renameat(old.Fd(), source.c_str(), folder.Fd(), wanted[i].c_str()) == 0;
         if (!placed) {
             std::perror(wanted[i].c_str());
             return false;
         }
     }
-    return RemoveTree(old.Fd(), oldPath.c_str(), contents);
+    return !hadFolder || RemoveTree(old.Fd(), oldPath.c_str(), assignment.leftovers, contents.folders);
 }
 
 std::vector<std::string> SmallFileNames(int count, const std::vector<std::string>& extensions)
