@@ -49,6 +49,15 @@ class Row:
     unit: str = "s"
 
 
+@dataclass
+class Side:
+    """One side of a measurement: run() gives its seconds; prepare() first makes the data it works
+    on, outside the timed part."""
+    run: object
+    prepare: object = None
+    writes: bool = True  # whether run() leaves written data that the disk must take in
+
+
 class Bench:
     def __init__(self, build, work, rounds):
         self.build = os.path.abspath(build)
@@ -75,7 +84,7 @@ class Bench:
         return float(out)
 
     def floor(self, *args):
-        out = subprocess.run([self.program("velmora_bench_floor"), *args],
+        out = subprocess.run([self.program("velmora_bench_floor"), *map(str, args)],
                              check=True, capture_output=True, text=True).stdout
         return float(out)
 
@@ -89,12 +98,17 @@ class Bench:
     # --- running sides in turn ------------------------------------------------------------
 
     def alternate(self, sides):
-        """Runs every side once per round, in turn, and gives each side's counted times."""
+        """Runs every side once per round, in turn, and gives each side's counted times. What the
+        side before or the preparation wrote is written out before a side starts."""
         times = {name: [] for name in sides}
+        written = True  # the data made before the first round
         for round_number in range(self.rounds + 1):
             for name, side in sides.items():
-                settle()
-                seconds = side()
+                if side.prepare:
+                    side.prepare()
+                settle(pause=written or side.prepare is not None)
+                seconds = side.run()
+                written = side.writes
                 if round_number > 0:
                     times[name].append(seconds)
         return times
@@ -116,50 +130,32 @@ class Bench:
         os.mkdir(folder)
         return folder
 
-    def named_files(self, name, extensions=("txt",)):
-        """A new folder of NAME_FILES small files; the extensions take turns."""
-        folder = self.fresh_folder(name)
-        for i in range(NAME_FILES):
-            extension = extensions[i % len(extensions)]
-            with open(os.path.join(folder, f"file{i}.{extension}"), "wb") as file:
-                file.write(b"some bytes\r\n")
-        settle()
-        return folder
+    def make(self, *args):
+        """Makes data with velmora_bench_data (see bench/data.cpp for the names and bytes)."""
+        subprocess.run([self.program("velmora_bench_data"), *map(str, args)], check=True)
+
+    def named_files(self, folder, extensions=("txt",)):
+        """Makes folder hold NAME_FILES small files "file<i>.<extension>", the extensions taking
+        turns, and nothing else; the files an earlier run left in it are moved back into place."""
+        self.make("names", folder, NAME_FILES, *extensions)
 
     def content_files(self, name):
-        """CONTENT_FILES text files of CONTENT_FILE_BYTES bytes holding "cat" but never "dog"."""
-        folder = self.fresh_folder(name)
-        words = b"the cat sat on a mat while the catalog of a scattered library was read aloud".split()
-        lines = []
-        size = 0
-        i = 0
-        while size < CONTENT_FILE_BYTES:
-            line = b" ".join(words[(i + j) % len(words)] for j in range(11)) + b"\r\n"
-            lines.append(line)
-            size += len(line)
-            i += 1
-        body = b"".join(lines)[:CONTENT_FILE_BYTES - 20]
-        for i in range(CONTENT_FILES):
-            with open(os.path.join(folder, f"doc{i}.txt"), "wb") as file:
-                file.write(f"document {i:10d}\r\n".encode() + body)
-        settle()
+        """CONTENT_FILES text files of about CONTENT_FILE_BYTES bytes holding "cat" but never "dog"."""
+        folder = self.path(name)
+        self.make("contents", folder, CONTENT_FILES, CONTENT_FILE_BYTES)
         return folder
 
     def split_document(self, name, lines):
         folder = self.fresh_folder(name)
-        with open(os.path.join(folder, "document.txt"), "wb") as file:
-            for i in range(lines):
-                key = (i * 7919) % SPLIT_KEYS
-                file.write(f"key{key} alpha{i % 97} beta{i % 89} gamma{i % 83}\r\n".encode())
-        settle()
-        return os.path.join(folder, "document.txt")
+        document = os.path.join(folder, "document.txt")
+        self.make("document", document, lines, SPLIT_KEYS)
+        return document
 
     @staticmethod
-    def remove_key_files(folder):
+    def remove_files(folder, condition):
         for entry in os.listdir(folder):
-            if entry.endswith(".TXT"):
+            if condition(entry):
                 os.unlink(os.path.join(folder, entry))
-        settle()
 
     # --- measurements ---------------------------------------------------------------------
 
@@ -167,9 +163,11 @@ class Bench:
         print("name modes", file=sys.stderr, flush=True)
         folder = self.path("names")
 
-        def ours_then(mode, extensions=("txt",), *inputs):
+        def named(extensions=("txt",)):
+            return lambda: self.named_files(folder, extensions)
+
+        def ours_checked(mode, *inputs):
             def run():
-                self.named_files("names", extensions)
                 seconds = self.ours(mode, folder, *inputs)
                 # A run that did nothing would look fast.
                 if os.path.exists(os.path.join(folder, "file0.txt")):
@@ -177,38 +175,39 @@ class Bench:
                 return seconds
             return run
 
-        def floor_then(extensions=("txt",), *args):
-            return lambda: (self.named_files("names", extensions), self.floor(*args))[1]
+        def floor(operation, *args):
+            return lambda: self.floor(operation, folder, *args)
 
-        times = self.alternate({"ours": ours_then(RENAME, ("txt",), "txt", "p"),
-                                "floor": floor_then(("txt",), "rename", folder, "p", ".txt")})
+        times = self.alternate({"ours": Side(ours_checked(RENAME, "txt", "p"), named()),
+                                "floor": Side(floor("rename", "p", ".txt"), named())})
         self.compare("rename 20,000 files", times["ours"], "floor", times["floor"], 1.5)
 
-        times = self.alternate({"ours": ours_then(NEW_EXTENSION, ("txt",), "txt", "md"),
-                                "floor": floor_then(("txt",), "extension", folder, ".md")})
+        times = self.alternate({"ours": Side(ours_checked(NEW_EXTENSION, "txt", "md"), named()),
+                                "floor": Side(floor("extension", ".md"), named())})
         self.compare("new extension 20,000 files", times["ours"], "floor", times["floor"], 1.5)
 
-        times = self.alternate({
-            "ours": ours_then(DELETE, ("txt",), "txt"),
-            "floor": floor_then(("txt",), "delete", folder),
-            "find": lambda: (self.named_files("names"),
-                             self.tool(["find", folder, "-name", "*.txt", "-type", "f", "-delete"]))[1]})
-        self.compare("delete 20,000 files", times["ours"], "floor", times["floor"], 1.5)
-        self.compare("delete 20,000 files", times["ours"], "find -delete", times["find"])
-
         sorted_kinds = ("txt", "md", "log", "dat")
-        times = self.alternate({"ours": ours_then(SORT, sorted_kinds),
-                                "floor": floor_then(sorted_kinds, "sort", folder)})
+        times = self.alternate({"ours": Side(ours_checked(SORT), named(sorted_kinds)),
+                                "floor": Side(floor("sort"), named(sorted_kinds))})
         self.compare("sort by extension 20,000 files", times["ours"], "floor", times["floor"], 1.5)
 
-        self.named_files("names")
+        # Every side sets the same times again, so the files are made once.
+        self.named_files(folder)
         touch = ["find", folder, "-type", "f", "-exec", "touch", "-d", SAMPLE_TIME, "{}", "+"]
-        times = self.alternate({"ours": lambda: self.ours(TIMES, folder, SAMPLE_TIME, SAMPLE_TIME, SAMPLE_TIME),
-                                "floor": lambda: self.floor("times", folder),
-                                "touch": lambda: self.tool(touch)})
+        times = self.alternate({"ours": Side(lambda: self.ours(TIMES, folder, SAMPLE_TIME, SAMPLE_TIME, SAMPLE_TIME)),
+                                "floor": Side(floor("times")),
+                                "touch": Side(lambda: self.tool(touch))})
         self.compare("file times 20,000 files", times["ours"], "floor", times["floor"], 1.5)
         self.compare("file times 20,000 files", times["ours"], "touch", times["touch"])
-        shutil.rmtree(folder)
+
+        # Last, so that the run deletes the files it made only here: on a disk that discards the freed
+        # blocks at once, deleting 20,000 files takes seconds.
+        find_delete = ["find", folder, "-name", "*.txt", "-type", "f", "-delete"]
+        times = self.alternate({"ours": Side(ours_checked(DELETE, "txt"), named()),
+                                "floor": Side(floor("delete"), named()),
+                                "find": Side(lambda: self.tool(find_delete), named())})
+        self.compare("delete 20,000 files", times["ours"], "floor", times["floor"], 1.5)
+        self.compare("delete 20,000 files", times["ours"], "find -delete", times["find"])
 
     def content_modes(self):
         print("content modes", file=sys.stderr, flush=True)
@@ -217,22 +216,25 @@ class Bench:
         summary = os.path.join(folder, "汇总.txt")
         merged = self.path("merged-by-cat")
 
-        def ours_merge():
-            if os.path.exists(summary):
-                os.unlink(summary)
-            return self.ours(MERGE, folder, "txt")
+        def without(path):
+            def remove():
+                if os.path.exists(path):
+                    os.unlink(path)
+            return remove
 
         def cat_merge():
             with open(merged, "wb") as out:
                 return self.tool(["cat", *names], cwd=folder, stdout=out)
 
-        times = self.alternate({"ours": ours_merge, "cat": cat_merge})
+        times = self.alternate({"ours": Side(lambda: self.ours(MERGE, folder, "txt"), without(summary)),
+                                "cat": Side(cat_merge, without(merged))})
         os.unlink(summary)
         self.compare("merge 2,000 × 100 KB", times["ours"], "cat", times["cat"], 1.3)
 
         # Ours always turns cat into dog and sed turns it back, so every run finds the same work.
-        times = self.alternate({"ours": lambda: self.ours(REPLACE, folder, "txt", "cat", "dog"),
-                                "sed": lambda: self.tool(["sed", "-i", "s/dog/cat/g", *names], cwd=folder)})
+        times = self.alternate({
+            "ours": Side(lambda: self.ours(REPLACE, folder, "txt", "cat", "dog")),
+            "sed": Side(lambda: self.tool(["sed", "-i", "s/dog/cat/g", *names], cwd=folder))})
         self.compare("replace in 2,000 × 100 KB", times["ours"], "sed -i", times["sed"], 1.0)
         shutil.rmtree(folder)
 
@@ -240,27 +242,18 @@ class Bench:
         print("split", file=sys.stderr, flush=True)
         documents = {lines: self.split_document(f"split{lines}", lines) for lines in SPLIT_LINES}
 
-        def ours_split(lines):
-            def run():
-                self.remove_key_files(os.path.dirname(documents[lines]))
-                return self.ours(SPLIT, documents[lines])
-            return run
+        # Before each run the files the side before it wrote go: the split's key files, the floor's pieces.
+        def remove_from(lines, condition):
+            return lambda: self.remove_files(os.path.dirname(documents[lines]), condition)
 
         # The floor reads the document and writes its bytes into as many new files as there are keys.
-        def floor_spread(lines):
-            def run():
-                folder = os.path.dirname(documents[lines])
-                for entry in os.listdir(folder):
-                    if entry.startswith("document.txt."):
-                        os.unlink(os.path.join(folder, entry))
-                settle()
-                return self.floor("spread", documents[lines], str(SPLIT_KEYS))
-            return run
-
         sides = {}
         for lines in SPLIT_LINES:
-            sides[f"ours{lines}"] = ours_split(lines)
-            sides[f"floor{lines}"] = floor_spread(lines)
+            document = documents[lines]
+            sides[f"ours{lines}"] = Side(lambda document=document: self.ours(SPLIT, document),
+                                         remove_from(lines, lambda name: name.endswith(".TXT")))
+            sides[f"floor{lines}"] = Side(lambda document=document: self.floor("spread", document, SPLIT_KEYS),
+                                          remove_from(lines, lambda name: name.startswith("document.txt.")))
         times = self.alternate(sides)
         for lines in SPLIT_LINES:
             self.compare(f"split {lines:,} lines", times[f"ours{lines}"], "floor read + write",
@@ -286,8 +279,9 @@ class Bench:
                                HOME=self.fresh_folder("home"), XDG_CONFIG_HOME=self.path("home", ".config"))
             ours = [self.program("velmora_bench_start")]
             minimal = [self.program("velmora_bench_minimal_window")]
-            times = self.alternate({"ours": lambda: started(ours, environment),
-                                    "minimal": lambda: started(minimal, environment)})
+            # Neither writes more than a settings file, so no side waits for the disk after the other.
+            times = self.alternate({"ours": Side(lambda: started(ours, environment), writes=False),
+                                    "minimal": Side(lambda: started(minimal, environment), writes=False)})
             ours_seconds = [seconds for seconds, _ in times["ours"]]
             minimal_seconds = [seconds for seconds, _ in times["minimal"]]
             row = self.compare("time to the main window", ours_seconds, "minimal window", minimal_seconds)
@@ -317,12 +311,14 @@ class Bench:
         return "\n".join(lines)
 
 
-def settle():
+def settle(pause=True):
     """Writes prepared data out, so that no side pays for the writing of the one before, and
     lets the file system's journal finish with it: a side that starts at once would otherwise
-    wait for it while one that starts a little later (a Qt program) would not."""
+    wait for it while one that starts a little later (a Qt program) would not. Without pause,
+    when nothing much was written, only the writing out."""
     subprocess.run(["sync", "--file-system", WORK_FOLDER[0]], check=True)
-    time.sleep(0.3)
+    if pause:
+        time.sleep(0.3)
 
 
 def show(value, unit):
@@ -437,7 +433,9 @@ def main():
     try:
         for name, group in groups.items():
             if not arguments.only or name in arguments.only:
+                group_started_at = time.perf_counter()
                 group()
+                print(f"  ({time.perf_counter() - group_started_at:.0f} s)", file=sys.stderr, flush=True)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print(f"Machine: {machine()}; data on {file_system_of(work_parent)}; "
