@@ -79,25 +79,38 @@ std::string Utf8Of(std::string_view text, ContentEncoding encoding)
 
 std::vector<std::string> SplitContent(std::string_view text, std::string_view separator, ContentEncoding encoding)
 {
-    if (encoding == ContentEncoding::CodePage936)
-        return SplitText(text, separator);
-    // No UTF-8 character holds an ASCII byte, so a byte search keeps to whole characters.
     std::vector<std::string> pieces;
+    ForEachContentPiece(text, separator, encoding, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+void ForEachContentPiece(std::string_view text, std::string_view separator, ContentEncoding encoding,
+                         const std::function<void(std::string_view piece)>& visit)
+{
+    if (encoding == ContentEncoding::CodePage936)
+        return ForEachTextPiece(text, separator, visit);
+    // No UTF-8 character holds an ASCII byte, so a byte search keeps to whole characters.
     if (text.empty())
-        return pieces;
+        return;
     if (separator.empty())
-        return {std::string(text)};
+        return visit(text);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t found = text.find(separator, start);
         if (found == std::string_view::npos) {
-            pieces.emplace_back(text.substr(start));
+            visit(text.substr(start));
             break;
         }
-        pieces.emplace_back(text.substr(start, found - start));
+        visit(text.substr(start, found - start));
         start = found + separator.size();
     }
-    return pieces;
+}
+
+int CountContentPieces(std::string_view text, std::string_view separator, ContentEncoding encoding)
+{
+    int count = 0;
+    ForEachContentPiece(text, separator, encoding, [&count](std::string_view) { ++count; });
+    return count;
 }
 
 std::string ReplaceContent(std::string_view text, std::string_view oldText, std::string_view newText,
