@@ -1,19 +1,33 @@
 #include "batch/content_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/code_page.h"
 
 namespace velmora {
 
 namespace {
 
+/// The position of the first byte of 0x80 or more at or after at, or the end; plain ASCII text
+/// is stepped over eight bytes at a time.
+std::size_t NextNonAscii(std::string_view bytes, std::size_t at)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    for (std::uint64_t eight = 0; at + sizeof eight <= bytes.size(); at += sizeof eight) {
+        std::memcpy(&eight, bytes.data() + at, sizeof eight);
+        if ((eight & kHighBits) != 0)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
-    for (std::size_t at = 0; at < bytes.size();) {
+    for (std::size_t at = NextNonAscii(bytes, 0); at < bytes.size(); at = NextNonAscii(bytes, at)) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
         std::size_t length = 0;
         char32_t character = 0;
         if (lead >= 0xC2 && lead <= 0xDF) {

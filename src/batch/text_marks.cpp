@@ -93,7 +93,9 @@ std::string ExpandPercentPairs(std::string_view text, const Marks& marks, Conten
 
 bool HoldsTextMarks(std::string_view text)
 {
-    return text.find_first_of("`~%") != std::string_view::npos;
+    // Three byte searches run far faster than one search for any of three bytes.
+    const auto holds = [text](char mark) { return text.find(mark) != std::string_view::npos; };
+    return holds('`') || holds('~') || holds('%');
 }
 
 std::string ExpandTextMarks(std::string_view text, ContentEncoding encoding)
