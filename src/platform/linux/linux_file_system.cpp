@@ -6,6 +6,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -86,7 +87,12 @@ std::string RandomSuffix(std::uint64_t& state)
     std::uint64_t random = 0;
     if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
         // No entropy available: a generator seeded by time and process id is unique enough
-        // because O_EXCL catches every collision.
+        // because O_EXCL catches every collision. It is seeded only now, as the process id
+        // costs a system call.
+        if (state == 0) {
+            state = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^
+                    static_cast<std::uint64_t>(::time(nullptr));
+        }
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         random = state ^ static_cast<std::uint64_t>(::clock());
     }
@@ -102,8 +108,7 @@ std::string RandomSuffix(std::uint64_t& state)
 /// and the folder's default ACL filter, as for any newly created file).
 UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::string& tempPath)
 {
-    std::uint64_t state =
-        static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(::time(nullptr));
+    std::uint64_t state = 0; // for names without the system's random bytes
     // Hidden and recognisable; short so that it stays within NAME_MAX whatever the target's name.
     const std::string prefix = (folder.empty() ? std::string{} : folder.native() + '/') + ".velmora-tmp-";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -120,18 +125,31 @@ UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::
     return UniqueFd();
 }
 
-/// The file that a write to path replaces: a symbolic link is followed to the file it names,
-/// so that a linked settings file stays linked and its target gets the new content.
-std::filesystem::path ResolveTarget(const std::filesystem::path& file)
+/// The file that a write to path replaces, and into found what stands there now (the result of
+/// stat, or nothing): a symbolic link is followed to the file it names, so that a linked
+/// settings file stays linked and its target gets the new content.
+std::filesystem::path ResolveTarget(const std::filesystem::path& file, std::optional<struct stat>& found)
 {
-    std::error_code error;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) {
+    struct stat info
+    {};
+    if (::lstat(file.c_str(), &info) != 0) {
+        found.reset();
+        return file;
+    }
+    std::filesystem::path target = file;
+    if (S_ISLNK(info.st_mode)) {
+        std::error_code error;
         std::filesystem::path resolved = std::filesystem::canonical(file, error);
         if (!error) {
-            return resolved;
+            target = std::move(resolved);
+        }
+        if (::stat(target.c_str(), &info) != 0) {
+            found.reset();
+            return target;
         }
     }
-    return file;
+    found = info; // for anything but a link, lstat and stat agree
+    return target;
 }
 
 bool SyncFolder(const std::filesystem::path& folder)
@@ -188,14 +206,13 @@ std::unique_ptr<FileReplacement> StartReplacementUnchecked(const std::filesystem
     if (file.empty() || !file.has_filename()) {
         return nullptr;
     }
-    std::filesystem::path target = ResolveTarget(file);
+    std::optional<struct stat> found;
+    std::filesystem::path target = ResolveTarget(file, found);
 
     // A new file gets 0666 less the umask, as any newly created file. A replaced file keeps its
     // permission bits (and, where allowed, its owner); until they are applied the temporary file
     // is private, so that nobody can open it in between with wider rights.
-    struct stat old
-    {};
-    const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replacesFile = found && S_ISREG(found->st_mode);
 
     std::string tempPath;
     UniqueFd fd = CreateTemporary(target.parent_path(), replacesFile ? 0600 : 0666, tempPath);
@@ -205,12 +222,12 @@ std::unique_ptr<FileReplacement> StartReplacementUnchecked(const std::filesystem
     RemoveOnExit removeTemp(tempPath);
 
     if (replacesFile) {
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
+        if (found->st_uid != ::geteuid() || found->st_gid != ::getegid()) {
+            if (::fchown(fd.Get(), found->st_uid, found->st_gid) != 0) {
                 // Only root (or a change of group) may do this; otherwise the writer owns it.
             }
         }
-        if (::fchmod(fd.Get(), old.st_mode & 0777) != 0) {
+        if (::fchmod(fd.Get(), found->st_mode & 0777) != 0) {
             return nullptr;
         }
     }
