@@ -1,5 +1,6 @@
 #include "batch/batch_engine.h"
 
+#include <memory>
 #include <unordered_set>
 
 #include "batch/content_operations.h"
@@ -110,6 +111,8 @@ std::vector<NativePath> ListRunFiles(const BatchInputs& inputs, BatchTools& tool
 
 void RunBatch(const BatchInputs& inputs, BatchTools& tools)
 {
+    // The run's folder stays open while the run handles its files.
+    const std::unique_ptr<FolderHold> held = tools.folderFiles.HoldFolder(NativePathFromUtf8(inputs.folder));
     switch (inputs.mode) {
     case BatchMode::RenameNumbered:
         return RenameNumbered(inputs, tools);

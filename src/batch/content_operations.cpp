@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -24,22 +28,70 @@ int CountOf(std::string_view utf8)
     return number <= 0 ? 0 : static_cast<int>(std::min<double>(number, INT_MAX));
 }
 
-/// The words of a document gathered per key file, keys in the order of their first line.
+/// The words of a document gathered per key file, keys in the order of their first line. Each
+/// first word is turned into its key file once, however many lines it begins.
 class KeyFiles
 {
 public:
-    void Add(const NativePath& keyFile, std::string_view word)
+    KeyFiles(NativePath folder, ContentEncoding encoding) : m_folder(std::move(folder)), m_encoding(encoding) {}
+
+    /// Adds the words of a line, one per line, to the key file its first word names; a line
+    /// whose first word names no file in the document's folder is left out.
+    void AddLine(const std::vector<std::string_view>& words)
     {
-        const auto [found, added] = m_index.try_emplace(keyFile, m_contents.size());
-        if (added)
-            m_contents.emplace_back(keyFile, std::string());
-        m_contents[found->second].second.append(word).append(kLineEnd);
+        const std::optional<std::size_t> slot = SlotOfWord(words.front());
+        if (!slot)
+            return;
+        std::string& lines = m_contents[*slot].second;
+        for (const std::string_view word : words)
+            lines.append(word).append(kLineEnd);
     }
 
     const std::vector<std::pair<NativePath, std::string>>& Contents() const { return m_contents; }
 
 private:
-    std::unordered_map<NativePath, std::size_t> m_index;
+    struct WordHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view word) const { return std::hash<std::string_view>()(word); }
+    };
+
+    std::optional<std::size_t> SlotOfWord(std::string_view firstWord)
+    {
+        const auto known = m_slotOfWord.find(firstWord);
+        if (known != m_slotOfWord.end())
+            return known->second;
+        const std::optional<std::size_t> slot = SlotOfFile(KeyFileOf(firstWord));
+        m_slotOfWord.emplace(firstWord, slot);
+        return slot;
+    }
+
+    std::optional<NativePath> KeyFileOf(std::string_view firstWord) const
+    {
+        const NativePath keyName = NativePathFromUtf8(Utf8Of(firstWord, m_encoding)) + NativeFromAscii(".TXT");
+        // A first word holding a separator or another forbidden character would name a file
+        // outside the document's folder, or none at all.
+        NativePath keyFile = m_folder + keyName;
+        if (HasForbiddenChar(keyName) || !IsValidFilePath(keyFile))
+            return std::nullopt;
+        return keyFile;
+    }
+
+    // Different words can name the same file: code page bytes without a character convert alike.
+    std::optional<std::size_t> SlotOfFile(std::optional<NativePath> keyFile)
+    {
+        if (!keyFile)
+            return std::nullopt;
+        const auto [found, added] = m_slotOfFile.try_emplace(*keyFile, m_contents.size());
+        if (added)
+            m_contents.emplace_back(std::move(*keyFile), std::string());
+        return found->second;
+    }
+
+    NativePath m_folder;
+    ContentEncoding m_encoding;
+    std::unordered_map<std::string, std::optional<std::size_t>, WordHash, std::equal_to<>> m_slotOfWord;
+    std::unordered_map<NativePath, std::size_t> m_slotOfFile;
     std::vector<std::pair<NativePath, std::string>> m_contents;
 };
 
@@ -47,12 +99,25 @@ private:
 // the result is the same and the cost no longer grows with the square of the file.
 void AppendToKeyFiles(const KeyFiles& keyFiles, const FileSystem& files, FolderFiles& folderFiles)
 {
+    std::string buffer; // every old key file is read into it in turn
     for (const auto& [keyFile, added] : keyFiles.Contents()) {
-        const std::optional<std::string> existing = files.ReadFile(keyFile);
+        const std::optional<std::string_view> existing = files.ReadFileInto(keyFile, buffer);
         if (!existing && files.Exists(keyFile))
             continue; // a key file that cannot be read is not replaced by the new lines alone
-        folderFiles.WriteFile(keyFile, existing.value_or(std::string()) + added);
+        const std::unique_ptr<FileReplacement> replacement = folderFiles.ReplaceInPieces(keyFile);
+        if (replacement && replacement->Append(existing.value_or(std::string_view())) && replacement->Append(added))
+            replacement->Commit();
     }
+}
+
+/// The document's text with its marks expanded into storage, or the text itself when it holds
+/// none (most documents): a large document is then split without a copy.
+std::string_view ExpandedText(std::string_view text, ContentEncoding encoding, std::string& storage)
+{
+    if (!HoldsTextMarks(text))
+        return text;
+    storage = ExpandTextMarks(text, encoding);
+    return storage;
 }
 
 } // namespace
@@ -73,18 +138,25 @@ void GenerateFiles(const BatchInputs& inputs, BatchTools& tools)
 void MergeDocuments(const BatchInputs& inputs, BatchTools& tools)
 {
     const std::vector<NativePath> files = ListRunFiles(inputs, tools, FilePattern(inputs.type), ListedAs::FullPaths);
-    // The sources' bytes are copied as they are, whatever their encoding.
-    std::string summary = inputs.fourth;
-    const int count = static_cast<int>(files.size());
-    for (int k = 1; k <= count; ++k) {
-        const std::optional<std::string> content = tools.files.ReadFile(files[k - 1]);
-        if (content)
-            summary += TextOfContent(*content);
-        tools.progress.Progress(k, count);
-    }
     const NativePath summaryFile = StoredPath(WithTrailingSeparator(NativePathFromUtf8(inputs.folder)) +
                                               NativePathFromUtf8("汇总.") + NativePathFromUtf8(inputs.type));
-    tools.folderFiles.WriteFile(summaryFile, summary);
+    // The summary goes to the disk as it grows rather than being gathered in memory first: the
+    // sources together may be far larger than the memory one run should take. It still replaces
+    // the old summary only once complete. The sources' bytes are copied as they are, whatever
+    // their encoding, each read into the same buffer.
+    const std::unique_ptr<FileReplacement> summary = tools.folderFiles.ReplaceInPieces(summaryFile);
+    bool writing = summary && summary->Append(inputs.fourth);
+    std::string buffer;
+    const int count = static_cast<int>(files.size());
+    for (int k = 1; k <= count; ++k) {
+        if (writing) {
+            const std::optional<std::string_view> content = tools.files.ReadFileInto(files[k - 1], buffer);
+            writing = !content || summary->Append(TextOfContent(*content));
+        }
+        tools.progress.Progress(k, count);
+    }
+    if (writing)
+        summary->Commit();
 }
 
 void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
@@ -95,25 +167,23 @@ void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
         return;
     const std::string_view text = TextOfContent(*content);
     const ContentEncoding encoding = EncodingOf(text);
-    const std::vector<std::string> lines = SplitContent(ExpandTextMarks(text, encoding), kLineEnd, encoding);
+    std::string expandedStorage;
+    const std::string_view expanded = ExpandedText(text, encoding, expandedStorage);
 
-    const NativePath folder = FolderOfPath(document);
-    KeyFiles keyFiles;
-    const int count = static_cast<int>(lines.size());
-    for (int i = 1; i <= count; ++i) {
-        const std::vector<std::string> words = SplitContent(lines[i - 1], " ", encoding);
+    // The lines are taken in place, one at a time, rather than copied into a list first.
+    KeyFiles keyFiles(FolderOfPath(document), encoding);
+    const int count = CountContentPieces(expanded, kLineEnd, encoding);
+    int line = 0;
+    std::vector<std::string_view> words; // reused from line to line
+    ForEachContentPiece(expanded, kLineEnd, encoding, [&](std::string_view lineText) {
+        ++line;
+        words.clear();
+        ForEachContentPiece(lineText, " ", encoding, [&words](std::string_view word) { words.push_back(word); });
         if (words.empty())
-            continue;
-        const NativePath keyName = NativePathFromUtf8(Utf8Of(words.front(), encoding)) + NativeFromAscii(".TXT");
-        // A first word holding a separator or another forbidden character would name a file
-        // outside the document's folder, or none at all.
-        const NativePath keyFile = folder + keyName;
-        if (!HasForbiddenChar(keyName) && IsValidFilePath(keyFile)) {
-            for (const std::string& word : words)
-                keyFiles.Add(keyFile, word);
-        }
-        tools.progress.Progress(i, count);
-    }
+            return;
+        keyFiles.AddLine(words);
+        tools.progress.Progress(line, count);
+    });
     AppendToKeyFiles(keyFiles, tools.files, tools.folderFiles);
 }
 

@@ -1,19 +1,33 @@
 #include "batch/content_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/code_page.h"
 
 namespace velmora {
 
 namespace {
 
+/// The position of the first byte of 0x80 or more at or after at, or the end; plain ASCII text
+/// is stepped over eight bytes at a time.
+std::size_t NextNonAscii(std::string_view bytes, std::size_t at)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    for (std::uint64_t eight = 0; at + sizeof eight <= bytes.size(); at += sizeof eight) {
+        std::memcpy(&eight, bytes.data() + at, sizeof eight);
+        if ((eight & kHighBits) != 0)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
-    for (std::size_t at = 0; at < bytes.size();) {
+    for (std::size_t at = NextNonAscii(bytes, 0); at < bytes.size(); at = NextNonAscii(bytes, at)) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
         std::size_t length = 0;
         char32_t character = 0;
         if (lead >= 0xC2 && lead <= 0xDF) {
@@ -79,25 +93,38 @@ std::string Utf8Of(std::string_view text, ContentEncoding encoding)
 
 std::vector<std::string> SplitContent(std::string_view text, std::string_view separator, ContentEncoding encoding)
 {
-    if (encoding == ContentEncoding::CodePage936)
-        return SplitText(text, separator);
-    // No UTF-8 character holds an ASCII byte, so a byte search keeps to whole characters.
     std::vector<std::string> pieces;
+    ForEachContentPiece(text, separator, encoding, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+void ForEachContentPiece(std::string_view text, std::string_view separator, ContentEncoding encoding,
+                         const std::function<void(std::string_view piece)>& visit)
+{
+    if (encoding == ContentEncoding::CodePage936)
+        return ForEachTextPiece(text, separator, visit);
+    // No UTF-8 character holds an ASCII byte, so a byte search keeps to whole characters.
     if (text.empty())
-        return pieces;
+        return;
     if (separator.empty())
-        return {std::string(text)};
+        return visit(text);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t found = text.find(separator, start);
         if (found == std::string_view::npos) {
-            pieces.emplace_back(text.substr(start));
+            visit(text.substr(start));
             break;
         }
-        pieces.emplace_back(text.substr(start, found - start));
+        visit(text.substr(start, found - start));
         start = found + separator.size();
     }
-    return pieces;
+}
+
+int CountContentPieces(std::string_view text, std::string_view separator, ContentEncoding encoding)
+{
+    int count = 0;
+    ForEachContentPiece(text, separator, encoding, [&count](std::string_view) { ++count; });
+    return count;
 }
 
 std::string ReplaceContent(std::string_view text, std::string_view oldText, std::string_view newText,

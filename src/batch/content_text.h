@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,13 @@ std::string Utf8Of(std::string_view text, ContentEncoding encoding);
 /// The pieces of a text between separators, as SplitText gives them; in code page 936 a
 /// separator never matches inside a double-byte character.
 std::vector<std::string> SplitContent(std::string_view text, std::string_view separator, ContentEncoding encoding);
+
+/// Calls visit with each of the pieces SplitContent gives, in order, as views into text.
+void ForEachContentPiece(std::string_view text, std::string_view separator, ContentEncoding encoding,
+                         const std::function<void(std::string_view piece)>& visit);
+
+/// The number of pieces SplitContent gives.
+int CountContentPieces(std::string_view text, std::string_view separator, ContentEncoding encoding);
 
 /// Every occurrence of oldText replaced by newText, left to right without overlaps and
 /// case-sensitive; in code page 936 a match never starts inside a double-byte character.

@@ -13,4 +13,7 @@ namespace velmora {
 /// and later pairs stay. Inserted characters are written in the text's own encoding.
 std::string ExpandTextMarks(std::string_view text, ContentEncoding encoding);
 
+/// False for a text without any byte that could begin a mark: its expansion is the text itself.
+bool HoldsTextMarks(std::string_view text);
+
 } // namespace velmora

@@ -17,6 +17,12 @@ public:
     /// The whole content of a file, or nothing when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::filesystem::path& file) const = 0;
 
+    /// The whole content of a file read into buffer, or nothing when it cannot be read. The bytes
+    /// start at the beginning of buffer, which only ever grows: reading many files into one buffer
+    /// allocates a few times rather than once per file.
+    virtual std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file,
+                                                         std::string& buffer) const = 0;
+
     /// Replaces the whole content of a file, creating it when missing. The bytes go to a new file
     /// beside it that then takes its name, so the file never holds a partial write; on failure
     /// the old content stays and the result is false. Folders are not created.

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/file_replacement.h"
 
 namespace velmora {
 
@@ -17,6 +19,13 @@ struct FolderEntry
     bool isFolder = false;
 };
 
+/// Ends a hold of FolderFiles::HoldFolder when it is destroyed.
+class FolderHold
+{
+public:
+    virtual ~FolderHold() = default;
+};
+
 /// What the batch operations need from the operating system beyond reading whole files and
 /// making folders. Paths are in the platform's own form; every operation reports failure through its
 /// result and never throws.
@@ -24,6 +33,11 @@ class FolderFiles
 {
 public:
     virtual ~FolderFiles() = default;
+
+    /// Lets the calls that follow name the files directly in folder relative to it, held open,
+    /// rather than by their whole path, until the result is destroyed (before this object); a
+    /// later hold takes the place of an earlier one. Nothing where holding brings no gain.
+    virtual std::unique_ptr<FolderHold> HoldFolder(const std::filesystem::path& folder) = 0;
 
     /// Calls visit for every entry of the folder except the folder itself and its parent, in the
     /// order the system returns them; false when the folder cannot be read.
@@ -42,6 +56,10 @@ public:
     /// old content stays), but leaves the bytes in the disk cache rather than waiting for the
     /// disk, as a batch writes thousands of files. Folders are not created.
     virtual bool WriteFile(const std::filesystem::path& file, std::string_view bytes) = 0;
+
+    /// Starts replacing the whole content of a file piece by piece, as WriteFile does at once, so
+    /// that a large content need not be held in memory; nothing when the new file cannot be made.
+    virtual std::unique_ptr<FileReplacement> ReplaceInPieces(const std::filesystem::path& file) = 0;
 
     /// Sets the creation, last-access and last-modification times of a file from local times; a
     /// time that is absent is left as it is, and so is the creation time where the system keeps

@@ -229,21 +229,27 @@ Text RemoveBlanks(std::string_view text)
 std::vector<Text> SplitText(std::string_view text, std::string_view separator)
 {
     std::vector<Text> pieces;
+    ForEachTextPiece(text, separator, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+void ForEachTextPiece(std::string_view text, std::string_view separator,
+                      const std::function<void(std::string_view piece)>& visit)
+{
     if (text.empty())
-        return pieces;
+        return;
     if (separator.empty()) {
-        pieces.emplace_back(text);
-        return pieces;
+        visit(text);
+        return;
     }
     Matcher matcher(text, separator, false);
     std::size_t pieceStart = 0;
     for (std::size_t found = matcher.Next(0); found != kNone; found = matcher.Next(pieceStart)) {
-        pieces.emplace_back(text.substr(pieceStart, found - pieceStart));
+        visit(text.substr(pieceStart, found - pieceStart));
         pieceStart = found + separator.size();
     }
     if (pieceStart < text.size())
-        pieces.emplace_back(text.substr(pieceStart));
-    return pieces;
+        visit(text.substr(pieceStart));
 }
 
 Text ReplaceText(std::string_view text, std::string_view oldText, std::string_view newText, bool caseSensitive)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,10 @@ Text RemoveBlanks(std::string_view text);
 /// The pieces between separators. Adjacent separators give an empty piece; a trailing separator
 /// adds nothing; an empty text gives no pieces; an empty separator gives the whole text.
 std::vector<Text> SplitText(std::string_view text, std::string_view separator);
+
+/// Calls visit with each of the pieces SplitText gives, in order, as views into text.
+void ForEachTextPiece(std::string_view text, std::string_view separator,
+                      const std::function<void(std::string_view piece)>& visit);
 
 /// The text with every occurrence of oldText replaced by newText, scanning on after each
 /// replacement; an empty oldText or text leaves it unchanged.

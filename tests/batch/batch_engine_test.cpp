@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <map>
 #include <sys/resource.h>
 #include <utility>
 #include <vector>
@@ -234,6 +235,26 @@ TEST_F(BatchEngineTest, MergingNothingStillWritesAnEmptySummary)
     EXPECT_EQ(Names(untyped.Path()), (NameList{"汇总"}));
 }
 
+// Sources of very different sizes pass through one reused buffer: each gives its own text
+// whole, up to its first zero byte, however large the one before it was.
+TEST_F(BatchEngineTest, MergingSourcesLargeAndSmallGivesEachTextWhole)
+{
+    const std::map<std::string, std::string> sources = {
+        {"large.txt", std::string(300000, 'L')},
+        {"small.txt", "s"},
+        {"empty.txt", ""},
+        {"zero.txt", std::string(70000, 'z') + std::string(1, '\0') + std::string(5000, 'y')},
+    };
+    for (const auto& [name, bytes] : sources)
+        m_folder.Put(name, bytes);
+    std::string expected = "head";
+    for (const NativePath& name : Listed("*.txt"))
+        expected += name == "zero.txt" ? std::string(70000, 'z') : sources.at(name);
+
+    Run(BatchMode::Merge, "txt", {}, "head");
+    EXPECT_EQ(m_folder.Read("汇总.txt"), expected);
+}
+
 TEST_F(BatchEngineTest, SplittingAppendsEachLinesWordsToItsKeyFile)
 {
     m_folder.Put("doc.txt", "k1 a b\r\nk2 c\r\n\r\nk1 d\r\n");
@@ -242,6 +263,18 @@ TEST_F(BatchEngineTest, SplittingAppendsEachLinesWordsToItsKeyFile)
     EXPECT_EQ(m_folder.Read("k1.TXT"), "k1\r\na\r\nb\r\nk1\r\nd\r\n");
     EXPECT_EQ(m_folder.Read("k2.TXT"), "before\r\nk2\r\nc\r\n");
     EXPECT_EQ(m_progress.updates, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}, {4, 4}}));
+}
+
+TEST_F(BatchEngineTest, SplittingOntoAKeyFileLargerThanOneReadKeepsAllOfIt)
+{
+    std::string before;
+    for (int i = 0; i < 40000; ++i)
+        before += "word" + std::to_string(i) + "\r\n";
+    m_folder.Put("big.TXT", before);
+    m_folder.Put("doc.txt", "big a\r\nbig b\r\n");
+    RunIn((m_folder / "doc.txt").native(), BatchMode::Split, "txt");
+    EXPECT_EQ(m_folder.Read("big.TXT"), before + "big\r\na\r\nbig\r\nb\r\n");
+    EXPECT_EQ(Names(), (NameList{"big.TXT", "doc.txt"}));
 }
 
 TEST_F(BatchEngineTest, SplittingExpandsTheMarksFirst)

@@ -34,6 +34,19 @@ TEST(ContentText, ReplacementIsCaseSensitiveAndNeverStartsInsideADoubleByteChara
               "Ab");
 }
 
+// Plain ASCII runs are stepped over several bytes at a time; a character at any position
+// within or after such a run must still be seen.
+TEST(ContentText, ACharacterAnywhereInALongAsciiTextDecidesTheEncoding)
+{
+    const std::string ascii(20, 'a');
+    for (std::size_t at = 0; at <= ascii.size(); ++at) {
+        SCOPED_TRACE(at);
+        EXPECT_EQ(EncodingOf(ascii.substr(0, at) + "\xC3\xA9" + ascii.substr(at)), ContentEncoding::Utf8);
+        EXPECT_EQ(EncodingOf(ascii.substr(0, at) + "\xC3" + ascii.substr(at)), ContentEncoding::CodePage936);
+        EXPECT_EQ(EncodingOf(ascii.substr(0, at) + "\x80"), ContentEncoding::CodePage936);
+    }
+}
+
 TEST(ContentText, TextsThatTheCodePageCannotHoldAreNeverFoundInIt)
 {
     EXPECT_EQ(ExactlyIn("中", ContentEncoding::CodePage936), LocalFromUtf8("中"));

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -105,6 +107,39 @@ TEST_F(FolderFilesTest, FileTimesChangeOnlyWhereGiven)
     EXPECT_EQ(access, 1000000000);
     EXPECT_FALSE(
         m_folderFiles.SetFileTimes(m_folder / "missing", std::nullopt, std::nullopt, LocalTime{2009, 11, 15, 0, 0, 0}));
+}
+
+// While a run holds its folder, files in it are named relative to it; files elsewhere (a
+// sub-folder, a folder whose name begins alike) must still be found by their whole path.
+TEST_F(FolderFilesTest, WhileAFolderIsHeldEveryPathNamesItsOwnFile)
+{
+    const std::string held = (m_folder / "held").native();
+    for (const std::string& holdText : {held, held + "/", held + "//"}) {
+        SCOPED_TRACE(holdText);
+        fs::remove_all(m_folder / "held");
+        fs::remove_all(m_folder / "held2");
+        m_folder.Put("held/a", "a");
+        m_folder.Put("held/d", "d");
+        m_folder.Put("held/sub/b", "b");
+        m_folder.Put("held2/c", "c");
+        const std::unique_ptr<FolderHold> hold = m_folderFiles.HoldFolder(holdText);
+
+        EXPECT_TRUE(m_folderFiles.MoveFile(m_folder / "held/a", m_folder / "held/sub/a"));
+        EXPECT_TRUE(m_folderFiles.MoveFile(m_folder / "held2/c", m_folder / "held2/c2"));
+        EXPECT_TRUE(m_folderFiles.DeleteFile(m_folder / "held/sub/b"));
+        EXPECT_TRUE(m_folderFiles.SetFileTimes(m_folder / "held/d", std::nullopt, LocalTime{2001, 2, 3, 4, 5, 6},
+                                               std::nullopt));
+        EXPECT_TRUE(m_folderFiles.MoveFile(m_folder / "held/d", m_folder / "held/e"));
+
+        EXPECT_EQ(m_folder.Read("held/sub/a"), "a");
+        EXPECT_EQ(m_folder.Read("held2/c2"), "c");
+        EXPECT_FALSE(m_folder.Has("held/sub/b"));
+        EXPECT_EQ(m_folder.Read("held/e"), "d");
+        EXPECT_FALSE(m_folder.Has("held/a") || m_folder.Has("held2/c") || m_folder.Has("held/d"));
+    }
+    // Without a hold the whole paths serve as before.
+    EXPECT_TRUE(m_folderFiles.DeleteFile(m_folder / "held/e"));
+    EXPECT_FALSE(m_folder.Has("held/e"));
 }
 
 } // namespace

@@ -69,12 +69,13 @@ public:
             }
             return real(from, to);
         };
-        ActivePosixCalls().renameNoReplace = [real = m_saved.renameNoReplace, fails](const char* from, const char* to) {
+        ActivePosixCalls().renameNoReplace = [real = m_saved.renameNoReplace, fails](int fromFolder, const char* from,
+                                                                                     int toFolder, const char* to) {
             if (fails(to)) {
                 errno = EIO;
                 return -1;
             }
-            return real(from, to);
+            return real(fromFolder, from, toFolder, to);
         };
     }
 

@@ -38,6 +38,19 @@ public:
         return found->second;
     }
 
+    std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file, std::string& buffer) const override
+    {
+        const std::optional<std::string> content = ReadFile(file);
+        if (!content) {
+            return std::nullopt;
+        }
+        if (buffer.size() < content->size()) {
+            buffer.resize(content->size());
+        }
+        content->copy(buffer.data(), content->size());
+        return std::string_view(buffer.data(), content->size());
+    }
+
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override
     {
         ++writeCount;

@@ -17,6 +17,11 @@ public:
 
     std::set<std::filesystem::path> vanishing;
 
+    std::unique_ptr<FolderHold> HoldFolder(const std::filesystem::path& folder) override
+    {
+        return m_real.HoldFolder(folder);
+    }
+
     bool ListEntries(const std::filesystem::path& folder,
                      const std::function<void(const FolderEntry&)>& visit) const override
     {
@@ -36,6 +41,10 @@ public:
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override
     {
         return m_real.WriteFile(file, bytes);
+    }
+    std::unique_ptr<FileReplacement> ReplaceInPieces(const std::filesystem::path& file) override
+    {
+        return m_real.ReplaceInPieces(file);
     }
     bool SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& creation,
                       const std::optional<LocalTime>& access, const std::optional<LocalTime>& modification) override

@@ -2,6 +2,7 @@
 // file in trouble keeps what it had, and the run goes on with the next one to the end.
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -101,6 +102,38 @@ TEST_F(BatchFaultsTest, MergingLeavesOutAnUnreadableDocumentAndKeepsTheOldSummar
     m_faults.FailRenamesOnto("汇总.txt");
     Run(BatchMode::Merge, "txt", {}, "again:");
     EXPECT_EQ(m_folder.Read("汇总.txt"), summary);
+}
+
+// The summary goes to the disk piece by piece while the sources are read; a failure at any
+// point keeps the old summary whole and leaves no partial file behind.
+TEST_F(BatchFaultsTest, AMergeThatFailsPartWayKeepsTheOldSummaryWhole)
+{
+    struct Fault
+    {
+        const char* what;
+        std::function<void(DiskFaults&)> inject;
+    };
+    const std::vector<Fault> faults = {
+        // the heading is the first write, each source one more
+        {"the disk fills up within the third piece", [](DiskFaults& disk) { disk.FillDiskDuringWrite(3); }},
+        {"the disk is full", [](DiskFaults& disk) { disk.FillDisk(); }},
+        {"the summary cannot take the old one's name", [](DiskFaults& disk) { disk.FailRenamesOnto("汇总.txt"); }},
+    };
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        m_folder.Put(name, std::string(100000, name[0]));
+    Run(BatchMode::Merge, "txt", {}, "head:");
+    const std::string summary = m_folder.Read("汇总.txt");
+    ASSERT_EQ(summary.size(), 300005u);
+
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.what);
+        DiskFaults disk;
+        fault.inject(disk);
+        Run(BatchMode::Merge, "txt", {}, "again:");
+        EXPECT_EQ(m_folder.Read("汇总.txt"), summary);
+        EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "汇总.txt"}));
+        EXPECT_EQ(m_progress.last, std::make_pair(4, 4));
+    }
 }
 
 TEST_F(BatchFaultsTest, SplittingWritesEveryKeyFileButTheOneThatCannotBeReplaced)

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <pwd.h>
 #include <signal.h>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,6 +94,62 @@ TEST_F(LinuxFileSystemTest, LargeContentRoundTrips)
     const fs::path file = Root() / "large";
     ASSERT_TRUE(m_files.WriteFile(file, bytes));
     EXPECT_EQ(m_files.ReadFile(file), bytes);
+}
+
+// One buffer serves files of every size in turn: a smaller file after a larger one gives only
+// its own bytes, and a file larger than the buffer so far is read whole.
+TEST_F(LinuxFileSystemTest, ReadingIntoOneBufferGivesEachFileWhole)
+{
+    const std::vector<std::size_t> sizes = {70000, 3, 0, 300000, 65536, 1};
+    std::string buffer;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        SCOPED_TRACE(sizes[i]);
+        std::string bytes(sizes[i], '\0');
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            bytes[at] = static_cast<char>((at + i) * 31 % 251);
+        }
+        const fs::path file = Root() / ("file" + std::to_string(i));
+        PutFile(file, bytes);
+        EXPECT_EQ(m_files.ReadFileInto(file, buffer), std::optional<std::string_view>(bytes));
+    }
+    EXPECT_EQ(m_files.ReadFileInto(Root() / "missing", buffer), std::nullopt);
+    EXPECT_EQ(m_files.ReadFileInto(Root(), buffer), std::nullopt);
+}
+
+TEST_F(LinuxFileSystemTest, AContentWrittenInPiecesTakesTheFilesPlaceOnlyWhenCommitted)
+{
+    const fs::path file = Root() / "summary.txt";
+    PutFile(file, "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    const std::unique_ptr<FileReplacement> replacement = StartFileReplacement(file, false);
+    ASSERT_NE(replacement, nullptr);
+    ASSERT_TRUE(replacement->Append("first, "));
+    ASSERT_TRUE(replacement->Append(""));
+    ASSERT_TRUE(replacement->Append(std::string(100000, 'x')));
+    EXPECT_EQ(m_files.ReadFile(file), "old");
+
+    ASSERT_TRUE(replacement->Commit());
+    EXPECT_EQ(m_files.ReadFile(file), "first, " + std::string(100000, 'x'));
+    EXPECT_EQ(Names(Root()), std::vector<std::string>{"summary.txt"});
+    struct stat info
+    {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640U);
+}
+
+TEST_F(LinuxFileSystemTest, AContentInPiecesThatIsNeverCommittedLeavesNoTrace)
+{
+    const fs::path file = Root() / "summary.txt";
+    PutFile(file, "old");
+    {
+        const std::unique_ptr<FileReplacement> replacement = StartFileReplacement(file, false);
+        ASSERT_NE(replacement, nullptr);
+        ASSERT_TRUE(replacement->Append("new"));
+    }
+    EXPECT_EQ(m_files.ReadFile(file), "old");
+    EXPECT_EQ(Names(Root()), std::vector<std::string>{"summary.txt"});
+    EXPECT_EQ(StartFileReplacement(Root() / "missing" / "a.txt", false), nullptr);
+    EXPECT_EQ(StartFileReplacement(fs::path(), false), nullptr);
 }
 
 TEST_F(LinuxFileSystemTest, ReplacingLeavesOnlyTheNewContentAndNoTemporaryFiles)

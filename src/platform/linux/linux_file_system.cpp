@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -12,54 +14,11 @@
 #include <utility>
 
 #include "platform/linux/posix_calls.h"
+#include "platform/linux/unique_fd.h"
 
 namespace velmora {
 
 namespace {
-
-/// Owns one file descriptor and closes it when it goes out of scope.
-class UniqueFd
-{
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) noexcept : m_fd(fd) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    UniqueFd(UniqueFd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            m_fd = std::exchange(other.m_fd, -1);
-        }
-        return *this;
-    }
-    ~UniqueFd() { Reset(); }
-
-    int Get() const noexcept { return m_fd; }
-    bool Valid() const noexcept { return m_fd >= 0; }
-
-    /// Closes the descriptor and reports whether close() succeeded (it can report a deferred
-    /// write error). Linux releases the descriptor even when close() fails, so it is never retried.
-    bool Close() noexcept
-    {
-        if (m_fd < 0) {
-            return true;
-        }
-        const int result = ::close(std::exchange(m_fd, -1));
-        return result == 0 || errno == EINTR;
-    }
-
-private:
-    void Reset() noexcept
-    {
-        if (m_fd >= 0) {
-            ::close(std::exchange(m_fd, -1));
-        }
-    }
-
-    int m_fd = -1;
-};
 
 /// Removes a file when it goes out of scope, unless released.
 class RemoveOnExit
@@ -128,7 +87,12 @@ std::string RandomSuffix(std::uint64_t& state)
     std::uint64_t random = 0;
     if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
         // No entropy available: a generator seeded by time and process id is unique enough
-        // because O_EXCL catches every collision.
+        // because O_EXCL catches every collision. It is seeded only now, as the process id
+        // costs a system call.
+        if (state == 0) {
+            state = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^
+                    static_cast<std::uint64_t>(::time(nullptr));
+        }
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         random = state ^ static_cast<std::uint64_t>(::clock());
     }
@@ -144,8 +108,7 @@ std::string RandomSuffix(std::uint64_t& state)
 /// and the folder's default ACL filter, as for any newly created file).
 UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::string& tempPath)
 {
-    std::uint64_t state =
-        static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(::time(nullptr));
+    std::uint64_t state = 0; // for names without the system's random bytes
     // Hidden and recognisable; short so that it stays within NAME_MAX whatever the target's name.
     const std::string prefix = (folder.empty() ? std::string{} : folder.native() + '/') + ".velmora-tmp-";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -162,18 +125,31 @@ UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::
     return UniqueFd();
 }
 
-/// The file that a write to path replaces: a symbolic link is followed to the file it names,
-/// so that a linked settings file stays linked and its target gets the new content.
-std::filesystem::path ResolveTarget(const std::filesystem::path& file)
+/// The file that a write to path replaces, and into found what stands there now (the result of
+/// stat, or nothing): a symbolic link is followed to the file it names, so that a linked
+/// settings file stays linked and its target gets the new content.
+std::filesystem::path ResolveTarget(const std::filesystem::path& file, std::optional<struct stat>& found)
 {
-    std::error_code error;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) {
+    struct stat info
+    {};
+    if (::lstat(file.c_str(), &info) != 0) {
+        found.reset();
+        return file;
+    }
+    std::filesystem::path target = file;
+    if (S_ISLNK(info.st_mode)) {
+        std::error_code error;
         std::filesystem::path resolved = std::filesystem::canonical(file, error);
         if (!error) {
-            return resolved;
+            target = std::move(resolved);
+        }
+        if (::stat(target.c_str(), &info) != 0) {
+            found.reset();
+            return target;
         }
     }
-    return file;
+    found = info; // for anything but a link, lstat and stat agree
+    return target;
 }
 
 bool SyncFolder(const std::filesystem::path& folder)
@@ -182,56 +158,136 @@ bool SyncFolder(const std::filesystem::path& folder)
     return fd.Valid() && FsyncRetrying(fd.Get());
 }
 
-bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
+/// A new content written into a temporary file beside the target, which takes the target's name
+/// on Commit; the temporary file is removed unless it did.
+class LinuxFileReplacement final : public FileReplacement
+{
+public:
+    LinuxFileReplacement(std::filesystem::path target, UniqueFd fd, std::string tempPath, bool flushToDisk)
+        : m_target(std::move(target)), m_fd(std::move(fd)), m_tempPath(std::move(tempPath)), m_removeTemp(m_tempPath),
+          m_flushToDisk(flushToDisk)
+    {}
+
+    bool Append(std::string_view bytes) override
+    {
+        m_failed = m_failed || !WriteAll(m_fd.Get(), bytes);
+        return !m_failed;
+    }
+
+    bool Commit() override
+    {
+        if (m_failed || !m_fd.Valid() || (m_flushToDisk && !FsyncRetrying(m_fd.Get())) || !m_fd.Close()) {
+            m_failed = true;
+            return false;
+        }
+        if (ActivePosixCalls().rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
+            m_failed = true;
+            return false;
+        }
+        m_removeTemp.Release();
+        // Make the rename itself durable; the content is already complete either way.
+        if (m_flushToDisk) {
+            SyncFolder(m_target.parent_path());
+        }
+        return true;
+    }
+
+private:
+    std::filesystem::path m_target;
+    UniqueFd m_fd;
+    std::string m_tempPath;
+    RemoveOnExit m_removeTemp;
+    bool m_flushToDisk;
+    bool m_failed = false;
+};
+
+std::unique_ptr<FileReplacement> StartReplacementUnchecked(const std::filesystem::path& file, bool flushToDisk)
 {
     if (file.empty() || !file.has_filename()) {
-        return false;
+        return nullptr;
     }
-    const std::filesystem::path target = ResolveTarget(file);
-    const std::filesystem::path folder = target.parent_path();
+    std::optional<struct stat> found;
+    std::filesystem::path target = ResolveTarget(file, found);
 
     // A new file gets 0666 less the umask, as any newly created file. A replaced file keeps its
     // permission bits (and, where allowed, its owner); until they are applied the temporary file
     // is private, so that nobody can open it in between with wider rights.
-    struct stat old
-    {};
-    const bool replacesFile = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replacesFile = found && S_ISREG(found->st_mode);
 
     std::string tempPath;
-    UniqueFd fd = CreateTemporary(folder, replacesFile ? 0600 : 0666, tempPath);
+    UniqueFd fd = CreateTemporary(target.parent_path(), replacesFile ? 0600 : 0666, tempPath);
     if (!fd.Valid()) {
-        return false;
+        return nullptr;
     }
     RemoveOnExit removeTemp(tempPath);
 
     if (replacesFile) {
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
+        if (found->st_uid != ::geteuid() || found->st_gid != ::getegid()) {
+            if (::fchown(fd.Get(), found->st_uid, found->st_gid) != 0) {
                 // Only root (or a change of group) may do this; otherwise the writer owns it.
             }
         }
-        if (::fchmod(fd.Get(), old.st_mode & 0777) != 0) {
-            return false;
+        if (::fchmod(fd.Get(), found->st_mode & 0777) != 0) {
+            return nullptr;
         }
     }
+    auto replacement = std::make_unique<LinuxFileReplacement>(std::move(target), std::move(fd), tempPath, flushToDisk);
+    removeTemp.Release(); // the replacement removes it from now on
+    return replacement;
+}
 
-    if (!WriteAll(fd.Get(), bytes) || (flushToDisk && !FsyncRetrying(fd.Get())) || !fd.Close()) {
-        return false;
+/// Reads from fd to its end into buffer, starting at its beginning; the size of a regular file
+/// (0 for anything else) sizes the buffer so that the file is read in one call. The bytes read,
+/// or nothing on a read error.
+std::optional<std::string_view> ReadToEnd(int fd, std::size_t expectedSize, std::string& buffer)
+{
+    // One byte beyond the expected size lets the read that finds the end come back at once.
+    constexpr std::size_t kUnknownSizeBuffer = 65536;
+    const std::size_t wanted = expectedSize > 0 ? expectedSize + 1 : kUnknownSizeBuffer;
+    if (buffer.size() < wanted) {
+        buffer.resize(wanted);
     }
-    if (ActivePosixCalls().rename(tempPath.c_str(), target.c_str()) != 0) {
-        return false;
+    std::size_t done = 0;
+    for (;;) {
+        if (done == buffer.size()) {
+            buffer.resize(buffer.size() * 2); // the file grew, or is no regular file
+        }
+        const ssize_t got = ActivePosixCalls().read(fd, buffer.data() + done, buffer.size() - done);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return std::string_view(buffer.data(), done);
+        }
+        done += static_cast<std::size_t>(got);
     }
-    removeTemp.Release();
-    // Make the rename itself durable; the content is already complete either way.
-    if (flushToDisk) {
-        SyncFolder(folder);
-    }
-    return true;
 }
 
 } // namespace
 
 std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path& file) const
+{
+    try {
+        std::string content;
+        const std::optional<std::string_view> bytes = ReadFileInto(file, content);
+        if (!bytes) {
+            return std::nullopt;
+        }
+        content.resize(bytes->size());
+        if (content.size() < content.capacity() / 2) {
+            content.shrink_to_fit(); // a file without a known size was read into a large buffer
+        }
+        return content;
+    } catch (...) { // std::bad_alloc
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string_view> LinuxFileSystem::ReadFileInto(const std::filesystem::path& file,
+                                                              std::string& buffer) const
 {
     try {
         if (file.empty()) {
@@ -252,38 +308,26 @@ std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path
         if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
             return std::nullopt;
         }
-
-        std::string content;
-        if (S_ISREG(info.st_mode) && info.st_size > 0) {
-            content.reserve(static_cast<std::size_t>(info.st_size));
-        }
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ActivePosixCalls().read(fd.Get(), buffer, sizeof buffer);
-            if (got < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return std::nullopt;
-            }
-            if (got == 0) {
-                break;
-            }
-            content.append(buffer, static_cast<std::size_t>(got));
-        }
-        return content;
+        const bool sized = S_ISREG(info.st_mode) && info.st_size > 0;
+        return ReadToEnd(fd.Get(), sized ? static_cast<std::size_t>(info.st_size) : 0, buffer);
     } catch (...) { // std::bad_alloc, std::length_error
         return std::nullopt;
     }
 }
 
-bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
+std::unique_ptr<FileReplacement> StartFileReplacement(const std::filesystem::path& file, bool flushToDisk)
 {
     try {
-        return WriteFileUnchecked(file, bytes, flushToDisk);
+        return StartReplacementUnchecked(file, flushToDisk);
     } catch (...) {
-        return false;
+        return nullptr;
     }
+}
+
+bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
+{
+    const std::unique_ptr<FileReplacement> replacement = StartFileReplacement(file, flushToDisk);
+    return replacement && replacement->Append(bytes) && replacement->Commit();
 }
 
 bool LinuxFileSystem::WriteFile(const std::filesystem::path& file, std::string_view bytes)

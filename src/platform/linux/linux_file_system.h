@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "platform/file_replacement.h"
 #include "platform/file_system.h"
 
 namespace velmora {
@@ -10,11 +13,16 @@ namespace velmora {
 /// write still leaves the old content.
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk);
 
+/// Starts replacing the whole content of a file piece by piece, in the same way; nothing when
+/// the new file beside it cannot be made.
+std::unique_ptr<FileReplacement> StartFileReplacement(const std::filesystem::path& file, bool flushToDisk);
+
 /// Files and folders through POSIX calls.
 class LinuxFileSystem final : public FileSystem
 {
 public:
     std::optional<std::string> ReadFile(const std::filesystem::path& file) const override;
+    std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file, std::string& buffer) const override;
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override;
     bool Exists(const std::filesystem::path& path) const override;
     bool IsFolder(const std::filesystem::path& path) const override;

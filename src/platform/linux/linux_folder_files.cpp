@@ -43,13 +43,13 @@ bool IsDotOrDotDot(const char* name)
 
 // For file systems without RENAME_NOREPLACE: a hard link fails on an existing name, so the
 // target is never replaced; only once the new name exists is the old one removed.
-bool MoveByLink(const char* from, const char* to)
+bool MoveByLink(FolderRelativeName from, FolderRelativeName to)
 {
-    if (::link(from, to) != 0) {
+    if (::linkat(from.folder, from.name, to.folder, to.name, 0) != 0) {
         return false;
     }
-    if (::unlink(from) != 0) {
-        ::unlink(to);
+    if (::unlinkat(from.folder, from.name, 0) != 0) {
+        ::unlinkat(to.folder, to.name, 0);
         return false;
     }
     return true;
@@ -94,6 +94,15 @@ timespec LinuxFolderFiles::FileTimeOf(const std::optional<LocalTime>& time)
     return {m_conversions.SecondsOf(*time), 0};
 }
 
+std::unique_ptr<FolderHold> LinuxFolderFiles::HoldFolder(const std::filesystem::path& folder)
+{
+    try {
+        return std::make_unique<HeldFolder>(folder.native(), m_heldFolder);
+    } catch (...) { // std::bad_alloc: the whole paths serve
+        return nullptr;
+    }
+}
+
 bool LinuxFolderFiles::ListEntries(const std::filesystem::path& folder,
                                    const std::function<void(const FolderEntry&)>& visit) const
 {
@@ -117,32 +126,37 @@ bool LinuxFolderFiles::ListEntries(const std::filesystem::path& folder,
 
 bool LinuxFolderFiles::MoveFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    if (ActivePosixCalls().renameNoReplace(from.c_str(), to.c_str()) == 0) {
+    const FolderRelativeName source = HeldFolder::Locate(m_heldFolder, from);
+    // A target in another folder (a sub-folder when sorting) is named by its whole path, so that
+    // the folder of the files moved stays held.
+    const FolderRelativeName target = HeldFolder::Locate(m_heldFolder, to);
+    if (ActivePosixCalls().renameNoReplace(source.folder, source.name, target.folder, target.name) == 0) {
         return true;
     }
     // Plain rename() would silently replace the target, so it is never the fallback.
     if (errno == EINVAL || errno == ENOSYS) {
-        return MoveByLink(from.c_str(), to.c_str());
+        return MoveByLink(source, target);
     }
     return false;
 }
 
 bool LinuxFolderFiles::DeleteFile(const std::filesystem::path& file)
 {
+    const FolderRelativeName located = HeldFolder::Locate(m_heldFolder, file);
     struct stat info
     {};
-    if (::lstat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstatat(located.folder, located.name, &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(info.st_mode)) {
         return false;
     }
     // Windows keeps read-only files, even for an administrator; here that is a file without any
     // write permission, or one this user may not write to. A link is removed itself, whatever
     // it leads to.
     const bool readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-                          ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+                          ::faccessat(located.folder, located.name, W_OK, AT_EACCESS) != 0;
     if (!S_ISLNK(info.st_mode) && readOnly) {
         return false;
     }
-    return ::unlink(file.c_str()) == 0;
+    return ::unlinkat(located.folder, located.name, 0) == 0;
 }
 
 bool LinuxFolderFiles::WriteFile(const std::filesystem::path& file, std::string_view bytes)
@@ -150,18 +164,24 @@ bool LinuxFolderFiles::WriteFile(const std::filesystem::path& file, std::string_
     return ReplaceFileContent(file, bytes, false);
 }
 
+std::unique_ptr<FileReplacement> LinuxFolderFiles::ReplaceInPieces(const std::filesystem::path& file)
+{
+    return StartFileReplacement(file, false);
+}
+
 bool LinuxFolderFiles::SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& /*creation*/,
                                     const std::optional<LocalTime>& access,
                                     const std::optional<LocalTime>& modification)
 {
     // Linux keeps no settable creation time.
+    const FolderRelativeName located = HeldFolder::Locate(m_heldFolder, file);
     if (!access && !modification) {
         // utimensat succeeds without looking at the file then; the answer must still say
         // whether the file could have taken new times.
-        return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+        return ::faccessat(located.folder, located.name, W_OK, AT_EACCESS) == 0;
     }
     const timespec times[2] = {FileTimeOf(access), FileTimeOf(modification)};
-    return ::utimensat(AT_FDCWD, file.c_str(), times, 0) == 0;
+    return ::utimensat(located.folder, located.name, times, 0) == 0;
 }
 
 } // namespace velmora

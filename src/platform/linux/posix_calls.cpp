@@ -14,7 +14,9 @@ PosixCalls SystemPosixCalls()
         [](int fd, const void* bytes, std::size_t size) { return ::write(fd, bytes, size); },
         [](int fd) { return ::fsync(fd); },
         [](const char* from, const char* to) { return ::rename(from, to); },
-        [](const char* from, const char* to) { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); },
+        [](int fromFolder, const char* from, int toFolder, const char* to) {
+            return ::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE);
+        },
     };
 }
 

@@ -16,7 +16,8 @@ struct PosixCalls
     std::function<ssize_t(int fd, const void* bytes, std::size_t size)> write;
     std::function<int(int fd)> fsync;
     std::function<int(const char* from, const char* to)> rename;
-    std::function<int(const char* from, const char* to)> renameNoReplace;
+    /// renameat2 with RENAME_NOREPLACE: each name is relative to its folder's descriptor.
+    std::function<int(int fromFolder, const char* from, int toFolder, const char* to)> renameNoReplace;
 };
 
 /// The real system calls.

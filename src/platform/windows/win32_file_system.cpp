@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <system_error>
 #include <windows.h>
 
@@ -42,40 +43,126 @@ bool WriteAll(HANDLE file, std::string_view bytes)
     return true;
 }
 
-bool WriteFileUnchecked(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
+/// A new content written into a temporary file beside the target, which takes the target's name
+/// on Commit; the temporary file is deleted unless it did.
+class Win32FileReplacement final : public FileReplacement
+{
+public:
+    Win32FileReplacement(std::filesystem::path target, std::wstring tempPath, Win32Handle temp, bool flushToDisk)
+        : m_target(std::move(target)), m_tempPath(std::move(tempPath)), m_removeTemp(m_tempPath),
+          m_temp(std::move(temp)), m_flushToDisk(flushToDisk)
+    {}
+
+    bool Append(std::string_view bytes) override
+    {
+        m_failed = m_failed || !WriteAll(m_temp.Get(), bytes);
+        return !m_failed;
+    }
+
+    bool Commit() override
+    {
+        if (m_failed || !m_temp.Valid() || (m_flushToDisk && !FlushFileBuffers(m_temp.Get())) || !m_temp.Close()) {
+            m_failed = true;
+            return false;
+        }
+        const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | (m_flushToDisk ? MOVEFILE_WRITE_THROUGH : 0);
+        if (!MoveFileExW(m_tempPath.c_str(), m_target.c_str(), moveFlags)) {
+            m_failed = true;
+            return false;
+        }
+        m_removeTemp.Release();
+        return true;
+    }
+
+private:
+    std::filesystem::path m_target;
+    std::wstring m_tempPath;
+    DeleteOnExit m_removeTemp;
+    Win32Handle m_temp;
+    bool m_flushToDisk;
+    bool m_failed = false;
+};
+
+std::unique_ptr<FileReplacement> StartReplacementUnchecked(const std::filesystem::path& file, bool flushToDisk)
 {
     if (file.empty() || !file.has_filename())
-        return false;
+        return nullptr;
     const std::filesystem::path folder = file.parent_path();
     // A unique new file in the target's own folder, so that the final move stays on one volume.
     wchar_t tempPath[MAX_PATH + 1] = {};
     if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"vlm", 0, tempPath) == 0)
-        return false;
+        return nullptr;
     DeleteOnExit removeTemp(tempPath);
     Win32Handle temp(
         CreateFileW(tempPath, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!temp.Valid() || !WriteAll(temp.Get(), bytes) || (flushToDisk && !FlushFileBuffers(temp.Get())) ||
-        !temp.Close())
-        return false;
-    const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | (flushToDisk ? MOVEFILE_WRITE_THROUGH : 0);
-    if (!MoveFileExW(tempPath, file.c_str(), moveFlags))
-        return false;
-    removeTemp.Release();
-    return true;
+    if (!temp.Valid())
+        return nullptr;
+    auto replacement = std::make_unique<Win32FileReplacement>(file, tempPath, std::move(temp), flushToDisk);
+    removeTemp.Release(); // the replacement deletes it from now on
+    return replacement;
+}
+
+/// Reads from the file to its end into buffer, starting at its beginning; the file's size sizes
+/// the buffer so that it is read in one call. The bytes read, or nothing on a read error.
+std::optional<std::string_view> ReadToEnd(HANDLE file, std::string& buffer)
+{
+    constexpr std::size_t kUnknownSizeBuffer = 65536;
+    LARGE_INTEGER size{};
+    // One byte beyond the size lets the read that finds the end come back at once.
+    const std::size_t wanted = GetFileSizeEx(file, &size) && size.QuadPart > 0
+                                   ? static_cast<std::size_t>(size.QuadPart) + 1
+                                   : kUnknownSizeBuffer;
+    if (buffer.size() < wanted)
+        buffer.resize(wanted);
+    std::size_t done = 0;
+    for (;;) {
+        if (done == buffer.size())
+            buffer.resize(buffer.size() * 2); // the file grew meanwhile
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1U << 30));
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer.data() + done, chunk, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            return std::string_view(buffer.data(), done);
+        done += got;
+    }
 }
 
 } // namespace
 
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes, bool flushToDisk)
 {
+    const std::unique_ptr<FileReplacement> replacement = StartFileReplacement(file, flushToDisk);
+    return replacement && replacement->Append(bytes) && replacement->Commit();
+}
+
+std::unique_ptr<FileReplacement> StartFileReplacement(const std::filesystem::path& file, bool flushToDisk)
+{
     try {
-        return WriteFileUnchecked(file, bytes, flushToDisk);
+        return StartReplacementUnchecked(file, flushToDisk);
     } catch (...) {
-        return false;
+        return nullptr;
     }
 }
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::filesystem::path& file) const
+{
+    try {
+        std::string content;
+        const std::optional<std::string_view> bytes = ReadFileInto(file, content);
+        if (!bytes)
+            return std::nullopt;
+        content.resize(bytes->size());
+        if (content.size() < content.capacity() / 2)
+            content.shrink_to_fit(); // a file without a known size was read into a large buffer
+        return content;
+    } catch (...) { // std::bad_alloc
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string_view> Win32FileSystem::ReadFileInto(const std::filesystem::path& file,
+                                                              std::string& buffer) const
 {
     try {
         if (file.empty())
@@ -85,20 +172,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::filesystem::path
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!handle.Valid())
             return std::nullopt;
-        std::string content;
-        LARGE_INTEGER size{};
-        if (GetFileSizeEx(handle.Get(), &size) && size.QuadPart > 0)
-            content.reserve(static_cast<std::size_t>(size.QuadPart));
-        char buffer[65536];
-        for (;;) {
-            DWORD got = 0;
-            if (!::ReadFile(handle.Get(), buffer, sizeof buffer, &got, nullptr))
-                return std::nullopt;
-            if (got == 0)
-                break;
-            content.append(buffer, got);
-        }
-        return content;
+        return ReadToEnd(handle.Get(), buffer);
     } catch (...) { // std::bad_alloc, std::length_error
         return std::nullopt;
     }

@@ -45,6 +45,11 @@ FILETIME FileTimeOf(const std::optional<LocalTime>& time, bool& valid)
 
 } // namespace
 
+std::unique_ptr<FolderHold> Win32FolderFiles::HoldFolder(const std::filesystem::path& /*folder*/)
+{
+    return nullptr; // the Windows calls take whole paths only
+}
+
 bool Win32FolderFiles::ListEntries(const std::filesystem::path& folder,
                                    const std::function<void(const FolderEntry&)>& visit) const
 {
@@ -83,6 +88,11 @@ bool Win32FolderFiles::DeleteFile(const std::filesystem::path& file)
 bool Win32FolderFiles::WriteFile(const std::filesystem::path& file, std::string_view bytes)
 {
     return ReplaceFileContent(file, bytes, false);
+}
+
+std::unique_ptr<FileReplacement> Win32FolderFiles::ReplaceInPieces(const std::filesystem::path& file)
+{
+    return StartFileReplacement(file, false);
 }
 
 bool Win32FolderFiles::SetFileTimes(const std::filesystem::path& file, const std::optional<LocalTime>& creation,
