@@ -10,6 +10,7 @@
 #include "app/skin_engine.h"
 #include "app/splash_window.h"
 #include "app/system_services_owner.h"
+#include "platform/code_page.h"
 
 namespace velmora {
 
@@ -40,8 +41,13 @@ int ProgramStart()
     // The splash window stays, hidden, while the main window is open; it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     std::optional<MainWindow> window;
-    SplashWindow splash(
-        state, [&] { window.emplace(state, services.Get()); }, [&window] { RunMainWindow(*window); });
+    // While the splash window shows, also the code page tables the main window's creation step
+    // reads its files with are opened.
+    const auto makeMainWindow = [&] {
+        window.emplace(state, services.Get());
+        PrepareCodePages();
+    };
+    SplashWindow splash(state, makeMainWindow, [&window] { RunMainWindow(*window); });
     return QApplication::exec();
 }
 

@@ -5,6 +5,10 @@
 
 namespace velmora {
 
+/// Opens this thread's conversion tables ahead of its first conversion, which would otherwise pay
+/// for opening them.
+void PrepareCodePages();
+
 /// Converts UTF-16 to code page 936 bytes as Windows does, best-fit characters included;
 /// characters the code page lacks become '?'.
 std::string LocalFromUtf16(std::u16string_view utf16);

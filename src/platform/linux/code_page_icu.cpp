@@ -122,6 +122,13 @@ std::string BytesFromUtf16(UConverter* converter, std::u16string_view utf16, std
 
 } // namespace
 
+void PrepareCodePages()
+{
+    CodePage936();
+    ExactCodePage936();
+    Gb18030();
+}
+
 std::string LocalFromUtf16(std::u16string_view utf16)
 {
     // A double-byte code page needs at most two bytes for each UTF-16 unit.

@@ -99,6 +99,9 @@ std::u16string Utf16FromGb18030(std::string_view fourBytes)
     return Utf16(WideFromCodePage(kGb18030, fourBytes));
 }
 
+// Windows keeps its code pages loaded.
+void PrepareCodePages() {}
+
 std::string LocalFromUtf16(std::u16string_view utf16)
 {
     return CodePageFromWide(kCodePage936, OneUnitPerCharacter(utf16));
