@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,28 +29,54 @@ int CountOf(std::string_view utf8)
     return number <= 0 ? 0 : static_cast<int>(std::min<double>(number, INT_MAX));
 }
 
-/// The words of a document gathered per key file, keys in the order of their first line. Each
-/// first word is turned into its key file once, however many lines it begins.
+/// The lines of a document gathered per key file, keys in the order of their first line. Each
+/// first word is turned into its key file once, however many lines it begins. The lines stay
+/// views into the document, chained per key file, so gathering copies no text.
 class KeyFiles
 {
 public:
     KeyFiles(NativePath folder, ContentEncoding encoding) : m_folder(std::move(folder)), m_encoding(encoding) {}
 
-    /// Adds the words of a line, one per line, to the key file its first word names; a line
-    /// whose first word names no file in the document's folder is left out.
-    void AddLine(const std::vector<std::string_view>& words)
+    /// Adds a line to the key file its first word names; a line whose first word names no file in
+    /// the document's folder is left out.
+    void AddLine(std::string_view line, std::string_view firstWord)
     {
-        const std::optional<std::size_t> slot = SlotOfWord(words.front());
+        const std::optional<std::size_t> slot = SlotOfWord(firstWord);
         if (!slot)
             return;
-        std::string& lines = m_contents[*slot].second;
-        for (const std::string_view word : words)
-            lines.append(word).append(kLineEnd);
+        const auto added = static_cast<std::uint32_t>(m_lines.size());
+        m_lines.push_back(line);
+        m_nextLine.push_back(kNoLine);
+        Key& key = m_keys[*slot];
+        (key.lastLine == kNoLine ? key.firstLine : m_nextLine[key.lastLine]) = added;
+        key.lastLine = added;
     }
 
-    const std::vector<std::pair<NativePath, std::string>>& Contents() const { return m_contents; }
+    /// Calls visit with each key file and its new text: the words of its lines, one per line.
+    /// The text lives in one buffer, valid until the next call.
+    void ForEachKeyFile(const std::function<void(const NativePath& keyFile, std::string_view text)>& visit) const
+    {
+        std::string text;
+        for (const Key& key : m_keys) {
+            text.clear();
+            for (std::uint32_t line = key.firstLine; line != kNoLine; line = m_nextLine[line]) {
+                ForEachContentPiece(m_lines[line], " ", m_encoding,
+                                    [&text](std::string_view word) { text.append(word).append(kLineEnd); });
+            }
+            visit(key.file, text);
+        }
+    }
 
 private:
+    static constexpr std::uint32_t kNoLine = UINT32_MAX;
+
+    struct Key
+    {
+        NativePath file;
+        std::uint32_t firstLine = kNoLine;
+        std::uint32_t lastLine = kNoLine;
+    };
+
     struct WordHash
     {
         using is_transparent = void;
@@ -82,9 +109,9 @@ private:
     {
         if (!keyFile)
             return std::nullopt;
-        const auto [found, added] = m_slotOfFile.try_emplace(*keyFile, m_contents.size());
+        const auto [found, added] = m_slotOfFile.try_emplace(*keyFile, m_keys.size());
         if (added)
-            m_contents.emplace_back(std::move(*keyFile), std::string());
+            m_keys.push_back({std::move(*keyFile)});
         return found->second;
     }
 
@@ -92,7 +119,9 @@ private:
     ContentEncoding m_encoding;
     std::unordered_map<std::string, std::optional<std::size_t>, WordHash, std::equal_to<>> m_slotOfWord;
     std::unordered_map<NativePath, std::size_t> m_slotOfFile;
-    std::vector<std::pair<NativePath, std::string>> m_contents;
+    std::vector<Key> m_keys;
+    std::vector<std::string_view> m_lines;
+    std::vector<std::uint32_t> m_nextLine; // the next line of the same key file, per line
 };
 
 // Each key file is read and written once, with all its new lines, rather than once per word:
@@ -100,14 +129,18 @@ private:
 void AppendToKeyFiles(const KeyFiles& keyFiles, const FileSystem& files, FolderFiles& folderFiles)
 {
     std::string buffer; // every old key file is read into it in turn
-    for (const auto& [keyFile, added] : keyFiles.Contents()) {
-        const std::optional<std::string_view> existing = files.ReadFileInto(keyFile, buffer);
-        if (!existing && files.Exists(keyFile))
-            continue; // a key file that cannot be read is not replaced by the new lines alone
+    keyFiles.ForEachKeyFile([&](const NativePath& keyFile, std::string_view added) {
+        // A key file that is there but cannot be read is not replaced by the new lines alone.
+        std::optional<std::string_view> existing;
+        if (files.Exists(keyFile)) {
+            existing = files.ReadFileInto(keyFile, buffer);
+            if (!existing)
+                return;
+        }
         const std::unique_ptr<FileReplacement> replacement = folderFiles.ReplaceInPieces(keyFile);
         if (replacement && replacement->Append(existing.value_or(std::string_view())) && replacement->Append(added))
             replacement->Commit();
-    }
+    });
 }
 
 /// The document's text with its marks expanded into storage, or the text itself when it holds
@@ -174,14 +207,16 @@ void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
     KeyFiles keyFiles(FolderOfPath(document), encoding);
     const int count = CountContentPieces(expanded, kLineEnd, encoding);
     int line = 0;
-    std::vector<std::string_view> words; // reused from line to line
     ForEachContentPiece(expanded, kLineEnd, encoding, [&](std::string_view lineText) {
         ++line;
-        words.clear();
-        ForEachContentPiece(lineText, " ", encoding, [&words](std::string_view word) { words.push_back(word); });
-        if (words.empty())
+        std::optional<std::string_view> firstWord;
+        ForEachContentPiece(lineText, " ", encoding, [&firstWord](std::string_view word) {
+            if (!firstWord)
+                firstWord = word;
+        });
+        if (!firstWord)
             return;
-        keyFiles.AddLine(words);
+        keyFiles.AddLine(lineText, *firstWord);
         tools.progress.Progress(line, count);
     });
     AppendToKeyFiles(keyFiles, tools.files, tools.folderFiles);
