@@ -286,7 +286,8 @@ class Bench:
             minimal_seconds = [seconds for seconds, _ in times["minimal"]]
             row = self.compare("time to the main window", ours_seconds, "minimal window", minimal_seconds)
             # The splash window's pauses are part of the program's design, not a cost to remove.
-            row.ratios = [(a - SPLASH_PAUSES_SECONDS) / b for a, b in zip(ours_seconds, minimal_seconds)]
+            row.ours = [a - SPLASH_PAUSES_SECONDS for a in ours_seconds]
+            row.ratios = [a / b for a, b in zip(row.ours, minimal_seconds)]
             row.name += " − 51 ms pauses"
             row.target = "≤ 1.3"
             row.met = statistics.median(row.ratios) <= 1.3
