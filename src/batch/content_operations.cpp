@@ -35,7 +35,13 @@ int CountOf(std::string_view utf8)
 class KeyFiles
 {
 public:
-    KeyFiles(NativePath folder, ContentEncoding encoding) : m_folder(std::move(folder)), m_encoding(encoding) {}
+    /// lines: how many lines the document has at most, so that gathering them never regrows.
+    KeyFiles(NativePath folder, ContentEncoding encoding, std::size_t lines)
+        : m_folder(std::move(folder)), m_encoding(encoding)
+    {
+        m_lines.reserve(lines);
+        m_nextLine.reserve(lines);
+    }
 
     /// Adds a line to the key file its first word names; a line whose first word names no file in
     /// the document's folder is left out.
@@ -204,8 +210,8 @@ void SplitDocument(const BatchInputs& inputs, BatchTools& tools)
     const std::string_view expanded = ExpandedText(text, encoding, expandedStorage);
 
     // The lines are taken in place, one at a time, rather than copied into a list first.
-    KeyFiles keyFiles(FolderOfPath(document), encoding);
     const int count = CountContentPieces(expanded, kLineEnd, encoding);
+    KeyFiles keyFiles(FolderOfPath(document), encoding, static_cast<std::size_t>(count));
     int line = 0;
     ForEachContentPiece(expanded, kLineEnd, encoding, [&](std::string_view lineText) {
         ++line;

@@ -80,22 +80,30 @@ bool FsyncRetrying(int fd)
     return result == 0;
 }
 
-/// Six random letters and digits for a temporary file name (as mkstemp uses).
-std::string RandomSuffix(std::uint64_t& state)
+std::uint64_t RandomSeed()
+{
+    std::uint64_t seed = 0;
+    if (::getrandom(&seed, sizeof seed, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof seed)) {
+        // No entropy available yet: time and process id are unique enough.
+        seed = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^
+               static_cast<std::uint64_t>(::time(nullptr)) ^ static_cast<std::uint64_t>(::clock());
+    }
+    return seed;
+}
+
+/// Six random letters and digits for a temporary file name (as mkstemp uses). O_EXCL catches
+/// every collision, so the names need only be unlikely to meet: a generator seeded once per
+/// thread serves, rather than a system call for each name (a split writes a thousand files).
+std::string RandomSuffix()
 {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uint64_t random = 0;
-    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
-        // No entropy available: a generator seeded by time and process id is unique enough
-        // because O_EXCL catches every collision. It is seeded only now, as the process id
-        // costs a system call.
-        if (state == 0) {
-            state = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ULL ^
-                    static_cast<std::uint64_t>(::time(nullptr));
-        }
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        random = state ^ static_cast<std::uint64_t>(::clock());
-    }
+    thread_local std::uint64_t state = RandomSeed();
+    // SplitMix64.
+    state += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t random = state;
+    random = (random ^ (random >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    random = (random ^ (random >> 27)) * 0x94D049BB133111EBULL;
+    random ^= random >> 31;
     std::string suffix;
     for (int i = 0; i < 6; ++i) {
         suffix += kLetters[random % (sizeof kLetters - 1)];
@@ -108,11 +116,10 @@ std::string RandomSuffix(std::uint64_t& state)
 /// and the folder's default ACL filter, as for any newly created file).
 UniqueFd CreateTemporary(const std::filesystem::path& folder, mode_t mode, std::string& tempPath)
 {
-    std::uint64_t state = 0; // for names without the system's random bytes
     // Hidden and recognisable; short so that it stays within NAME_MAX whatever the target's name.
     const std::string prefix = (folder.empty() ? std::string{} : folder.native() + '/') + ".velmora-tmp-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = prefix + RandomSuffix(state);
+        std::string candidate = prefix + RandomSuffix();
         const int fd = OpenRetrying(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd >= 0) {
             tempPath = std::move(candidate);
