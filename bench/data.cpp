@@ -26,35 +26,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "posix_file.h"
+
 namespace {
-
-class FileHandle
-{
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
 
 // Creates a new file (never one that exists) holding the given pieces.
 bool WriteNewFile(int folderFd, const std::string& name, std::initializer_list<std::string_view> pieces)

@@ -21,28 +21,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "posix_file.h"
+
 namespace {
 
 struct FolderCloser
 {
     void operator()(DIR* folder) const { ::closedir(folder); }
-};
-
-class FileHandle
-{
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Fd() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 // The names of the folder's regular files, in the system's order.
@@ -104,17 +89,6 @@ int RunOverFolder(const std::string& operation, int argc, char** argv)
     if (failed != 0)
         std::fprintf(stderr, "%d operations failed\n", failed);
     return 0;
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
 }
 
 int Spread(const std::string& from, int count)
