@@ -62,11 +62,6 @@ int NewFolder(const char* path)
 
 constexpr std::string_view smallFileBytes = "some bytes\r\n";
 
-struct FolderCloser
-{
-    void operator()(DIR* folder) const { ::closedir(folder); }
-};
-
 // A file of the earlier run that is still a plain file of its own holding the small file's bytes.
 // O_NOATIME: reading must not leave inode writes behind for the next measured side to pay for.
 bool HoldsSmallFileBytes(int folderFd, const std::string& path)

@@ -25,11 +25,6 @@
 
 namespace {
 
-struct FolderCloser
-{
-    void operator()(DIR* folder) const { ::closedir(folder); }
-};
-
 // The names of the folder's regular files, in the system's order.
 std::vector<std::string> ListFiles(DIR* folder)
 {

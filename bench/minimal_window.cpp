@@ -2,13 +2,13 @@
 // peak memory and idle CPU. It says "shown" when its window is, and ends then unless given
 // --stay.
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+
+#include "shown.h"
 
 namespace {
 
@@ -21,10 +21,7 @@ protected:
     void showEvent(QShowEvent* event) override
     {
         QWidget::showEvent(event);
-        std::puts("shown");
-        std::fflush(stdout);
-        if (!m_stay)
-            std::_Exit(0);
+        SayShown(m_stay);
     }
 
 private:

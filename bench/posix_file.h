@@ -1,7 +1,8 @@
 #pragma once
 
-// What the benchmark's own file programs share: an owned descriptor and a whole write.
+// What the benchmark's own file programs share: owned descriptors and folders, a whole write.
 
+#include <dirent.h>
 #include <string_view>
 #include <unistd.h>
 
@@ -20,6 +21,11 @@ public:
 
 private:
     int m_fd;
+};
+
+struct FolderCloser
+{
+    void operator()(DIR* folder) const { ::closedir(folder); }
 };
 
 inline bool WriteAll(int fd, std::string_view bytes)

@@ -2,14 +2,13 @@
 // process start to that moment and the peak memory up to it are what bench/run measures. With
 // --stay it goes on running, idle, instead, for the idle CPU measurement.
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include <QApplication>
 #include <QEvent>
 
 #include "app/program_start.h"
+#include "shown.h"
 
 namespace {
 
@@ -22,10 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show && watched->inherits("velmora::MainWindow")) {
-            std::puts("shown");
-            std::fflush(stdout);
-            if (!m_stay)
-                std::_Exit(0);
+            SayShown(m_stay);
         }
         return false;
     }

@@ -40,7 +40,6 @@ public:
         : m_folder(std::move(folder)), m_encoding(encoding)
     {
         m_lines.reserve(lines);
-        m_nextLine.reserve(lines);
     }
 
     /// Adds a line to the key file its first word names; a line whose first word names no file in
@@ -51,10 +50,9 @@ public:
         if (!slot)
             return;
         const auto added = static_cast<std::uint32_t>(m_lines.size());
-        m_lines.push_back(line);
-        m_nextLine.push_back(kNoLine);
+        m_lines.push_back({line});
         Key& key = m_keys[*slot];
-        (key.lastLine == kNoLine ? key.firstLine : m_nextLine[key.lastLine]) = added;
+        (key.lastLine == kNoLine ? key.firstLine : m_lines[key.lastLine].next) = added;
         key.lastLine = added;
     }
 
@@ -65,8 +63,8 @@ public:
         std::string text;
         for (const Key& key : m_keys) {
             text.clear();
-            for (std::uint32_t line = key.firstLine; line != kNoLine; line = m_nextLine[line]) {
-                ForEachContentPiece(m_lines[line], " ", m_encoding,
+            for (std::uint32_t line = key.firstLine; line != kNoLine; line = m_lines[line].next) {
+                ForEachContentPiece(m_lines[line].text, " ", m_encoding,
                                     [&text](std::string_view word) { text.append(word).append(kLineEnd); });
             }
             visit(key.file, text);
@@ -75,6 +73,12 @@ public:
 
 private:
     static constexpr std::uint32_t kNoLine = UINT32_MAX;
+
+    struct GatheredLine
+    {
+        std::string_view text;
+        std::uint32_t next = kNoLine; // the next line of the same key file
+    };
 
     struct Key
     {
@@ -126,8 +130,7 @@ private:
     std::unordered_map<std::string, std::optional<std::size_t>, WordHash, std::equal_to<>> m_slotOfWord;
     std::unordered_map<NativePath, std::size_t> m_slotOfFile;
     std::vector<Key> m_keys;
-    std::vector<std::string_view> m_lines;
-    std::vector<std::uint32_t> m_nextLine; // the next line of the same key file, per line
+    std::vector<GatheredLine> m_lines;
 };
 
 // Each key file is read and written once, with all its new lines, rather than once per word:

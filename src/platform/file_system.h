@@ -15,7 +15,7 @@ public:
     virtual ~FileSystem() = default;
 
     /// The whole content of a file, or nothing when it cannot be read.
-    virtual std::optional<std::string> ReadFile(const std::filesystem::path& file) const = 0;
+    std::optional<std::string> ReadFile(const std::filesystem::path& file) const;
 
     /// The whole content of a file read into buffer, or nothing when it cannot be read. The bytes
     /// start at the beginning of buffer, which only ever grows: reading many files into one buffer

@@ -1,13 +1,11 @@
 #include "console/console_page.h"
 
 #include <chrono>
-#include <functional>
 #include <future>
 #include <memory>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -29,22 +27,12 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
+// How long queued answers may take to arrive before the test fails instead of hanging.
+constexpr int kAnswerWaitMs = 60000;
+
 Text L(const char* utf8)
 {
     return LocalFromUtf8(utf8);
-}
-
-// Lets queued answers arrive; gives up after a minute so a lost answer fails instead of hanging.
-bool ProcessEventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > 60000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
 }
 
 // The console page with every web service it talks to on one local server, which answers each
@@ -185,7 +173,7 @@ TEST_F(ConsolePageTest, EnterSendsOnlyInChatMode)
     const std::size_t before = m_server.Requests().size();
     QTest::keyClick(Input(), Qt::Key_Return);
     EXPECT_EQ(BoxText(Input()), "");
-    ASSERT_TRUE(ProcessEventsUntil([&] { return RequestsTo("/api.php") == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RequestsTo("/api.php") == 1; }, kAnswerWaitMs));
     EXPECT_EQ(m_server.Requests().size(), before + 1); // clearing the input looked nothing up
 }
 
@@ -198,7 +186,7 @@ TEST_F(ConsolePageTest, ChatTranscriptWithDefaultNicknames)
     const Text ownLine = "Pellam    " + L("9：14：24") + "\r\n";
     const Text sent = L("双击查看帮助。") + ownLine + "a&b #c\r\n";
     EXPECT_EQ(BoxText(Output()), sent);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return BoxText(Output()).size() > sent.size(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return BoxText(Output()).size() > sent.size(); }, kAnswerWaitMs));
     EXPECT_EQ(m_server.Requests().at(0).QueryValue("question"), "a&b #c"); // arrived intact
     EXPECT_EQ(BoxText(Output()), sent + robotLine + "re:a&b #c\r\n");
 
@@ -207,7 +195,7 @@ TEST_F(ConsolePageTest, ChatTranscriptWithDefaultNicknames)
     QTest::mouseClick(Find<QPushButton>(u"按钮9"_s), Qt::LeftButton);
     const Text secondSent = BoxText(Output());
     EXPECT_TRUE(secondSent.ends_with("Pellam    " + L("9：14：30") + "\r\n\r\n"));
-    ASSERT_TRUE(ProcessEventsUntil([&] { return BoxText(Output()).size() > secondSent.size(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return BoxText(Output()).size() > secondSent.size(); }, kAnswerWaitMs));
     EXPECT_EQ(BoxText(Output()), secondSent + L("小小") + "    " + L("9：14：30") + "\r\nre:\r\n");
 }
 
@@ -216,13 +204,13 @@ TEST_F(ConsolePageTest, HelpReplacesTheTranscriptAndChatGoesOnAfterIt)
     ChooseMode(ConsolePage::ChatMode);
     Input()->setPlainText(u"x"_s);
     QTest::mouseClick(Find<QPushButton>(u"按钮9"_s), Qt::LeftButton);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return BoxText(Output()).find("re:x") != Text::npos; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return BoxText(Output()).find("re:x") != Text::npos; }, kAnswerWaitMs));
     QTest::mouseDClick(Output()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(BoxText(Output()), ConsoleHelpText());
     Input()->setPlainText(u"y"_s);
     QTest::mouseClick(Find<QPushButton>(u"按钮9"_s), Qt::LeftButton);
     EXPECT_EQ(BoxText(Output()), ConsoleHelpText() + "Pellam    " + L("9：14：24") + "\r\ny\r\n");
-    ASSERT_TRUE(ProcessEventsUntil([&] { return BoxText(Output()).find("re:y") != Text::npos; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return BoxText(Output()).find("re:y") != Text::npos; }, kAnswerWaitMs));
 }
 
 TEST_F(ConsolePageTest, NicknamesAreAskedFromTheMenu)
@@ -256,7 +244,7 @@ TEST_F(ConsolePageTest, NicknamesAreAskedFromTheMenu)
     ChooseMode(ConsolePage::ChatMode);
     Input()->setPlainText(u"hi"_s);
     QTest::mouseClick(Find<QPushButton>(u"按钮9"_s), Qt::LeftButton);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return BoxText(Output()).find("re:hi") != Text::npos; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return BoxText(Output()).find("re:hi") != Text::npos; }, kAnswerWaitMs));
     EXPECT_TRUE(BoxText(Output()).ends_with(L("林") + "    " + L("9：14：24") + "\r\nhi\r\nBot    " + L("9：14：24") +
                                             "\r\nre:hi\r\n"));
 }

@@ -28,27 +28,19 @@ public:
     int writeCount = 0;
     bool failWrites = false;
 
-    std::optional<std::string> ReadFile(const std::filesystem::path& file) const override
+    std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file, std::string& buffer) const override
     {
         ++readCount;
         const auto found = files.find(Key(file));
         if (found == files.end()) {
             return std::nullopt;
         }
-        return found->second;
-    }
-
-    std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file, std::string& buffer) const override
-    {
-        const std::optional<std::string> content = ReadFile(file);
-        if (!content) {
-            return std::nullopt;
+        const std::string& content = found->second;
+        if (buffer.size() < content.size()) {
+            buffer.resize(content.size());
         }
-        if (buffer.size() < content->size()) {
-            buffer.resize(content->size());
-        }
-        content->copy(buffer.data(), content->size());
-        return std::string_view(buffer.data(), content->size());
+        content.copy(buffer.data(), content.size());
+        return std::string_view(buffer.data(), content.size());
     }
 
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override

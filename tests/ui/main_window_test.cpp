@@ -23,6 +23,7 @@
 #include "app/tray_icon.h"
 #include "app/update_page.h"
 #include "fakes/fake_services.h"
+#include "fakes/modal_answers.h"
 #include "platform/code_page.h"
 #include "platform/system_services.h"
 #include "scheduler/schedule_clock.h"
@@ -89,6 +90,18 @@ TEST_F(MainWindowTest, StartsOnTheFirstPageWithTheDataFolderCreated)
     EXPECT_EQ(Find<QComboBox>(u"组合框2"_s)->currentIndex(), 0);
     // The start writes only the theme it restored: none, on a first start.
     EXPECT_EQ(ReadBytes(SettingsPath()), LocalFromUtf8("[启动项]\r\n主题=\r\n"));
+}
+
+// The creation step reads the update page the services fetched for it.
+TEST_F(MainWindowTest, ANewerVersionOnTheUpdatePageIsAnnouncedAtCreation)
+{
+    m_services.updatePage.page = "var v='x' ='Tarvik2.9';\n";
+    ModalAnswers answers;
+    Window();
+    EXPECT_EQ(m_state.newestVersion, "2.9");
+    EXPECT_EQ(m_state.updateAvailable, 1);
+    ASSERT_EQ(answers.seen.size(), 1U);
+    EXPECT_EQ(answers.seen[0].title, u"更新提示"_s);
 }
 
 TEST_F(MainWindowTest, PlacesEveryControlAtItsPlace)

@@ -275,24 +275,6 @@ std::optional<std::string_view> ReadToEnd(int fd, std::size_t expectedSize, std:
 
 } // namespace
 
-std::optional<std::string> LinuxFileSystem::ReadFile(const std::filesystem::path& file) const
-{
-    try {
-        std::string content;
-        const std::optional<std::string_view> bytes = ReadFileInto(file, content);
-        if (!bytes) {
-            return std::nullopt;
-        }
-        content.resize(bytes->size());
-        if (content.size() < content.capacity() / 2) {
-            content.shrink_to_fit(); // a file without a known size was read into a large buffer
-        }
-        return content;
-    } catch (...) { // std::bad_alloc
-        return std::nullopt;
-    }
-}
-
 std::optional<std::string_view> LinuxFileSystem::ReadFileInto(const std::filesystem::path& file,
                                                               std::string& buffer) const
 {

@@ -21,7 +21,6 @@ std::unique_ptr<FileReplacement> StartFileReplacement(const std::filesystem::pat
 class LinuxFileSystem final : public FileSystem
 {
 public:
-    std::optional<std::string> ReadFile(const std::filesystem::path& file) const override;
     std::optional<std::string_view> ReadFileInto(const std::filesystem::path& file, std::string& buffer) const override;
     bool WriteFile(const std::filesystem::path& file, std::string_view bytes) override;
     bool Exists(const std::filesystem::path& path) const override;
